@@ -1,0 +1,28 @@
+# Quick start on a fresh Debian 12 machine:
+#   make run    install what is missing, build, open Trazor on a sample program
+#   make test   install what is missing, build, run every test
+BUILD ?= build
+JOBS ?= 2
+CMAKE_FLAGS ?=
+
+.PHONY: all setup configure build test run bench clean
+
+all: build
+
+setup:
+	@bash scripts/setup
+
+configure: setup
+	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j$(JOBS)
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+run: build
+	@bash scripts/run-sample $(BUILD)
+
+clean:
+	rm -rf $(BUILD)

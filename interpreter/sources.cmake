@@ -1,0 +1,1 @@
+# Sources of the interpreter part of trazor_core.

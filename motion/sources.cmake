@@ -1,0 +1,1 @@
+# Sources of the motion part of trazor_core.
