@@ -1,1 +1,4 @@
-# Sources of the display part of trazor_core.
+# Display logic of trazor_core (no Qt).
+target_sources(trazor_core PRIVATE
+    display/recording_surface.cpp
+)

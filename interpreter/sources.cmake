@@ -1,1 +1,11 @@
-# Sources of the interpreter part of trazor_core.
+# Interpreter sources of trazor_core.
+target_sources(trazor_core PRIVATE
+    interpreter/interpreter.cpp
+    interpreter/number_format.cpp
+    interpreter/text.cpp
+    interpreter/word_reader.cpp
+    interpreter/block_scanner.cpp
+    interpreter/block_executor.cpp
+    interpreter/block_displays.cpp
+    interpreter/headless_host.cpp
+)

@@ -1,1 +1,4 @@
-# Sources of the motion part of trazor_core.
+# Motion and cycle routines of trazor_core.
+target_sources(trazor_core PRIVATE
+    motion/not_yet_built.cpp
+)

@@ -1,0 +1,325 @@
+// The scanning phase of a block: comments, block delete, program and sequence numbers, G and M
+// words with their immediate effects, and every address word with its unit scaling.
+#include "interpreter/block_reading.h"
+#include "interpreter/messages.h"
+#include "interpreter/number_format.h"
+#include "interpreter/text.h"
+
+#include <cmath>
+#include <limits>
+
+namespace trazor {
+
+namespace {
+
+    bool InNumberRange(char16_t c) { return c >= u'+' && c <= u'9'; }
+
+    char16_t CharAt(const InterpreterState& st, int pos)
+    {
+        return pos >= 1 && pos <= static_cast<int>(st.BlockText.size()) ? st.BlockText[pos - 1] : u'\0';
+    }
+
+    // FANUC dialect: a length or angle word written without a decimal point is an error, since
+    // the control would read X100 as 0.1 mm.
+    void CheckDecimalPoint(Interpreter& in, char letter, double storedValue)
+    {
+        if (!in.st.FanucMode || in.st.DecimalPointSeen)
+            return;
+        std::string text(1, letter);
+        text += DecimalText(storedValue);
+        text += msg::NoDecimalPoint;
+        FailBlock(in, text);
+    }
+
+    // Rounds an M code to a 16-bit integer (halves to even), held inside the 16-bit range.
+    std::int16_t MCodeAsInteger(double code)
+    {
+        if (std::isnan(code))
+            return 0;
+        double rounded = RoundHalfEven(code);
+        if (rounded > std::numeric_limits<std::int16_t>::max())
+            return std::numeric_limits<std::int16_t>::max();
+        if (rounded < std::numeric_limits<std::int16_t>::min())
+            return std::numeric_limits<std::int16_t>::min();
+        return static_cast<std::int16_t>(rounded);
+    }
+
+    void ApplyGWord(InterpreterState& st, double value)
+    {
+        const bool fanuc = st.FanucMode;
+        if (value == 13) {
+            st.TurretFactor = 1;
+            st.TurretName = u"A";
+            st.ToolWord = 0;
+            st.PrevToolWord = 0;
+        } else if (value == 14) {
+            st.TurretName = u"B";
+            st.ToolWord = 0;
+            st.PrevToolWord = 0;
+            if (st.BTurretMinusSide) {
+                st.TurretFactor = -1;
+                st.LabelCount = 1;
+            }
+        } else if (value == 40 || value == 41 || value == 42) {
+            st.NoseRMode = value;
+        } else if (value == 90) {
+            if (fanuc)
+                st.MotionMode = 92;
+            else
+                st.DistanceMode = 90;
+        } else if (value == 91) {
+            st.DistanceMode = 91;
+        } else if (value == 94) {
+            if (fanuc)
+                st.MotionMode = 94;
+            else
+                st.FeedMode = 94;
+        } else if (value == 95 || value == 99) {
+            st.FeedMode = 95;
+        } else if (value == 98) {
+            st.FeedMode = 94;
+        } else if (value == 96 || value == 97) {
+            st.SpindleMode = value;
+        } else if (value == 64 || value == 65 || value == 75 || value == 76 || value == 110 || value == 111) {
+            // Modal codes the checker does not draw.
+        } else {
+            st.MotionMode = value;
+        }
+    }
+
+    void ApplyMCode(InterpreterState& st)
+    {
+        const double code = st.LastMCode;
+        if (code == 0) {
+            st.StopCode = StopProgram;
+        } else if (code == 1) {
+            st.StopCode = StopOptional;
+        } else if (code == 2) {
+            st.StopCode = StopEnd;
+            st.MachiningTime = static_cast<float>(st.MachiningTime + 0.2);
+        } else if (code == 3 || code == 4 || code == 5 || code == 19) {
+            st.SpindleMCode = code;
+        } else if (code == 8 || code == 9) {
+            st.CoolantMCode = code;
+        } else if (code == 30) {
+            st.StopCode = StopEnd;
+        } else {
+            st.OtherMCode = MCodeAsInteger(code);
+        }
+    }
+
+    // Reads the value of a length or angle word into `field`; returns true when a value was
+    // stored (the word was not skipped).
+    enum class Scaling { None, Length, Angle };
+    bool ReadInto(Interpreter& in, double& field, Scaling scaling)
+    {
+        ReadWordValue(in);
+        if (in.st.WordText.empty())
+            return false;
+        double value = NumericValue(in.st.WordText);
+        if (scaling == Scaling::Length)
+            value = ScaleLength(in.st, value);
+        else if (scaling == Scaling::Angle)
+            value = ScaleAngle(in.st, value);
+        field = value;
+        return true;
+    }
+
+    // Comment: skips to the closing ")", which may lie in a later block.
+    void SkipComment(InterpreterState& st, int length)
+    {
+        st.InComment = true;
+        for (;;) {
+            ++st.ScanPos;
+            if (st.ScanPos > length)
+                return;
+            if (CharAt(st, st.ScanPos) == u')') {
+                st.InComment = false;
+                return;
+            }
+        }
+    }
+
+    void ReadAddressWord(Interpreter& in, char16_t c, ScannedAxes& axes)
+    {
+        auto& st = in.st;
+        switch (c) {
+        case u'X':
+            if (ReadInto(in, st.TargetX, Scaling::Length))
+                axes.xGiven = true;
+            CheckDecimalPoint(in, 'X', st.TargetX);
+            break;
+        case u'Y':
+            ReadInto(in, st.WordY, Scaling::Length);
+            CheckDecimalPoint(in, 'Y', st.WordY);
+            break;
+        case u'Z':
+            if (ReadInto(in, st.TargetZ, Scaling::Length))
+                axes.zGiven = true;
+            CheckDecimalPoint(in, 'Z', st.TargetZ);
+            break;
+        case u'C':
+            ReadInto(in, st.WordC, Scaling::Angle);
+            CheckDecimalPoint(in, 'C', st.WordC);
+            break;
+        case u'A': ReadInto(in, st.WordA, Scaling::Angle); break;
+        case u'R':
+            ReadInto(in, st.WordR, Scaling::None);
+            CheckDecimalPoint(in, 'R', st.WordR);
+            break;
+        case u'F': {
+            double& field = st.MotionMode == 4 ? st.DwellF : st.Feed;
+            ReadInto(in, field, Scaling::Length);
+            CheckDecimalPoint(in, 'F', field);
+            break;
+        }
+        case u'L': ReadInto(in, st.WordL, Scaling::Length); break;
+        case u'D': ReadInto(in, st.WordD, Scaling::Length); break;
+        case u'P': ReadInto(in, st.WordP, Scaling::Length); break;
+        case u'H': ReadInto(in, st.WordH, Scaling::Length); break;
+        case u'I':
+            // "IF" is a statement: the I is left alone and the F is read as the next word.
+            if (CharAt(st, st.ScanPos + 1) != u'F') {
+                ReadInto(in, st.WordI, Scaling::Length);
+                CheckDecimalPoint(in, 'I', st.WordI);
+            }
+            break;
+        case u'K':
+            ReadInto(in, st.WordK, Scaling::Length);
+            CheckDecimalPoint(in, 'K', st.WordK);
+            break;
+        case u'U':
+            ReadInto(in, st.WordU, Scaling::Length);
+            if (st.FanucMode)
+                st.FanucUGiven = true;
+            CheckDecimalPoint(in, 'U', st.WordU);
+            break;
+        case u'W':
+            ReadInto(in, st.WordW, Scaling::Length);
+            if (st.FanucMode)
+                st.FanucWGiven = true;
+            CheckDecimalPoint(in, 'W', st.WordW);
+            break;
+        default: break;
+        }
+    }
+
+} // namespace
+
+void ReadGNumber(Interpreter& in)
+{
+    auto& st = in.st;
+    const int length = static_cast<int>(st.BlockText.size());
+    st.WordText.clear();
+    ++st.ScanPos;
+    while (st.ScanPos <= length && InNumberRange(CharAt(st, st.ScanPos))) {
+        st.WordText += CharAt(st, st.ScanPos);
+        ++st.ScanPos;
+    }
+    --st.ScanPos;
+}
+
+void ReadNumberText(Interpreter& in)
+{
+    auto& st = in.st;
+    const int length = static_cast<int>(st.BlockText.size());
+    st.WordText.clear();
+    bool started = false;
+    ++st.ScanPos;
+    while (st.ScanPos <= length) {
+        char16_t c = CharAt(st, st.ScanPos);
+        if (c == u' ' || c == u'\t')
+            break;
+        if (InNumberRange(c))
+            started = true;
+        else if (started)
+            break;
+        st.WordText += c;
+        ++st.ScanPos;
+    }
+    --st.ScanPos;
+}
+
+ScannedAxes ScanBlock(Interpreter& in)
+{
+    auto& st = in.st;
+    ScannedAxes axes;
+    const int length = static_cast<int>(st.BlockText.size());
+    st.BlockLength = length;
+    if (length > MaxBlockLength) {
+        FailBlock(in, msg::BlockTooLong);
+        return axes;
+    }
+
+    for (st.ScanPos = 1; st.ScanPos <= length; ++st.ScanPos) {
+        char16_t c = CharAt(st, st.ScanPos);
+        if (c == u'(' || st.InComment) {
+            SkipComment(st, length);
+            continue;
+        }
+        switch (c) {
+        case u')': st.InComment = false; break;
+        case u'O':
+            if (st.ScanPos <= 2) {
+                ReadNumberText(in);
+                st.ProgramName = st.WordText;
+            }
+            // "OG" never starts a G word.
+            if (CharAt(st, st.ScanPos + 1) == u'G')
+                ++st.ScanPos;
+            break;
+        case u'/':
+            if (st.BlockDeleteOn && st.ScanPos <= 7)
+                st.ScanPos = length;
+            break;
+        case u'N':
+            ReadNumberText(in);
+            st.SequenceNumber = st.WordText;
+            break;
+        case u'G':
+            ReadGNumber(in);
+            st.LastGValue = NumericValue(st.WordText);
+            ApplyGWord(st, st.LastGValue);
+            break;
+        case u'M':
+            ReadWordValue(in);
+            if (!st.WordText.empty())
+                st.LastMCode = NumericValue(st.WordText);
+            ApplyMCode(st);
+            break;
+        case u'S': {
+            bool sb = CharAt(st, st.ScanPos + 1) == u'B';
+            if (sb)
+                ++st.ScanPos;
+            ReadInto(in, sb ? st.SpindleSB : st.SpindleS, Scaling::None);
+            break;
+        }
+        case u'T':
+            st.TGFlag = CharAt(st, st.ScanPos + 1) == u'G';
+            if (st.TGFlag)
+                ++st.ScanPos;
+            if (CharAt(st, st.ScanPos + 1) == u'L')
+                ++st.ScanPos;
+            ReadInto(in, st.ToolWord, Scaling::None);
+            break;
+        case u'V': ReadNumberText(in); break;
+        case u'\u3000':
+            FailBlock(in, msg::FullWidthSpace);
+            break;
+        case u'\uFF08':
+            in.host.SetStatusMessage(msg::FullWidthOpenStatus);
+            in.host.SetFunctionKeyMessage(msg::FullWidthOpenFkey);
+            st.StopCode = StopError;
+            break;
+        case u'\uFF09':
+            in.host.SetStatusMessage(msg::FullWidthCloseStatus);
+            in.host.SetFunctionKeyMessage(msg::FullWidthCloseFkey);
+            st.StopCode = StopError;
+            break;
+        default: ReadAddressWord(in, c, axes); break;
+        }
+    }
+    return axes;
+}
+
+} // namespace trazor

@@ -1,0 +1,152 @@
+// The interpreter state: one record of everything the checker knows about the NC program and the
+// simulated lathe. Every routine of the interpreter, the motion routines and the drawing routines
+// read and write these fields directly; Trazor owns exactly one, tests make their own.
+//
+// Types follow the control's own arithmetic: `float` where the value is single precision (and
+// values really pass through a 32-bit float), `int16_t` where the control holds a 16-bit integer,
+// `double` otherwise. Lengths are millimetres after unit scaling, X values are diameters, angles
+// degrees, times seconds.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace trazor {
+
+// 24-bit colour as r + 256 g + 65536 b (the control's RGB() value).
+using Colour = std::uint32_t;
+constexpr Colour Rgb(int r, int g, int b)
+{
+    return static_cast<Colour>(r & 0xFF) | (static_cast<Colour>(g & 0xFF) << 8)
+        | (static_cast<Colour>(b & 0xFF) << 16);
+}
+
+// What the block just executed asks of the run loop.
+enum StopCodes : int {
+    StopNone = -1,
+    StopProgram = 0, // M00
+    StopOptional = 1, // M01
+    StopEnd = 2, // M02, M30
+    StopPressed = 3, // Stop command
+    StopError = 4, // error in the block, message already shown
+    StopReset = 5, // Reset command: a running loop ends after the block in progress
+};
+
+struct InterpreterState {
+    // ---- Run switches and run status ----
+    bool SingleBlockOn = false; // a run stops after every block
+    bool BlockDeleteOn = false; // "/" in positions 1..7 skips the rest of the block
+    bool OptionalStopOn = false; // M01 stops only when on
+    bool AutoStartOn = true; // view/option changes and file opening re-run the program
+    bool BatchRun = false; // no pause, no highlight, no yield, no stop at M00/M01/errors
+    bool FastReplay = false; // no per-block pause (restart search, view redraws)
+    float SpeedPercent = 100; // speed slider 0..100; pause per block 0.5 - 0.005 * value (single)
+    int StopCode = StopNone; // see StopCodes
+
+    // ---- Program text cursor (1-based character positions in the CR LF editor text) ----
+    std::int32_t NextBlockStart = 0; // where the next block begins (the LF of the previous line end)
+    std::int32_t BlockEndPos = 0; // CR of the CR LF ending the block taken last; 0 = none found
+    double BlockCount = 0; // blocks taken since the last reset; label `Block`
+    std::u16string BlockText; // current block, up to (not including) its CR
+    double BlockLength = 0; // length of BlockText when interpretation began
+    // 1-based scanner position in BlockText. Blocks are limited to 32767 characters, but the
+    // readers step one or two past the end, so the position is held wider than 16 bits.
+    int ScanPos = 0;
+    std::u16string WordText; // text of the word value just read
+    bool InComment = false; // inside "(...)"; survives the end of a block
+    bool DecimalPointSeen = false; // the word had "." or evaluated to 0
+
+    // ---- Block identity ----
+    std::u16string ProgramName; // after O; label `ONumber`
+    std::u16string SequenceNumber; // after N; label `BlockNumber`
+
+    // ---- Modal G state ----
+    double MotionMode = 0; // G code selecting what a block does; `Gcode` item 0
+    double PreviousMotionMode = 0; // mode of the last executed block that was not G4
+    double LastGValue = 0; // last G word read, whatever its group
+    double DistanceMode = 0; // 90 absolute, 91 incremental; `Gcode` item 1
+    double FeedMode = 0; // 94 mm/min, 95 mm/rev; `Gcode` item 2
+    double SpindleMode = 0; // 96 constant surface speed, 97 constant rpm; `Gcode` item 3
+    double NoseRMode = 0; // 40, 41, 42 (display only); `Gcode` item 4
+
+    // ---- M state ----
+    double LastMCode = 0; // last M word read
+    double SpindleMCode = 0; // 3, 4, 5, 19; `Mcode` item 0
+    double CoolantMCode = 0; // 8, 9; `Mcode` item 1
+    std::int16_t OtherMCode = 0; // last M code outside the known set, -1 none; `Mcode` item 2
+
+    // ---- Word values (per-block words are zeroed at the start of every block) ----
+    double TargetX = 0; // X, end point diameter (kept)
+    double TargetZ = 0; // Z, end point (kept)
+    double WordU = 0; // U, incremental X diameter (per block)
+    double WordW = 0; // W, incremental Z (per block)
+    double WordI = 0; // I, arc centre X offset as radius / cycle parameter (per block)
+    double WordK = 0; // K, arc centre Z offset / cycle parameter (per block)
+    double WordR = 0; // R, arc radius / cycle parameter, not scaled (per block)
+    double WordD = 0; // D, cycle parameter (per block)
+    double WordP = 0; // P, dwell / cycle parameter (per block)
+    double WordL = 0; // L, cycle parameter / effective arc radius (per block)
+    double WordA = 0; // A, taper angle in degrees (per block)
+    double WordH = 0; // H, cycle parameter (kept, also across resets)
+    double WordC = 0; // C, degrees (kept)
+    double WordY = 0; // Y, only shown in the decimal-point message (kept)
+    double Feed = 0; // F outside G4: mm/min (G94) or mm/rev (G95)
+    double DwellF = 0; // F while the mode is G4: dwell time
+    double SpindleS = 0; // S: rpm (G97) or m/min (G96), not scaled
+    double SpindleSB = 0; // SB: read and not used further
+    double ToolWord = 0; // T, e.g. 101 from T0101
+
+    // ---- Position and machine state ----
+    double CurrentX = 0; // tool position before the block, diameter
+    double CurrentZ = 0;
+    float MaxSpindle = 0; // G50 S ceiling in rpm, 0 = not set (single)
+    double PrevToolWord = 0; // tool word at the last tool change
+    bool TGFlag = false; // the last T word was written "TG"
+    std::u16string TurretName; // "A" or "B"
+    float TurretFactor = 0; // +1 or -1, sign applied to X when drawing (single)
+    bool FanucUGiven = false; // FANUC: a U word occurred in this block
+    bool FanucWGiven = false; // FANUC: a W word occurred in this block
+    float MachiningTime = 0; // seconds since the last reset (single)
+    float MoveLength = 0; // mm, length of the last timed move (single)
+
+    // ---- Settings that shape interpretation ----
+    double LimitPlusX = 500; // "PVLX", X plus soft limit, diameter
+    double LimitPlusZ = 200; // "PVLZ"
+    double LimitMinusX = -200; // "NVLX"
+    float LimitMinusZ = -200; // "NVLZ" (single)
+    double Unit = 1; // "Unit": 1 = 1 mm, 2 = 0.01 mm, 3 = 0.001 mm, 4 = 1 inch
+    bool FanucMode = false; // "PointCheck": FANUC dialect with the decimal-point check
+    bool G2Mirror = false; // "G2mirror": G2 and G3 swap directions
+    bool XMirror = false; // "Xmirror": X drawn mirrored, fixes TurretFactor at reset
+    bool VerticalView = false; // "Vertical": vertical-lathe drawing
+    double Pi = 3.14159265358979; // the constant of every angle and speed formula
+
+    // ---- Tool labels and colours of the path display ----
+    double LabelCount = 0; // offset counter of the tool labels, 1 after a reset
+    bool LabelPrinted = false; // the label of the current tool has been printed
+    bool WhiteBackground = false; // white background and black drawing
+    Colour RapidColour = Rgb(255, 0, 255);
+    Colour FeedColour = Rgb(255, 255, 0);
+    Colour MarkColour = Rgb(0, 255, 0);
+    double LabelColour = Rgb(255, 255, 255); // held as a double
+    bool CoordinateDisplayOn = true; // end-point markers and coordinate labels drawn
+    std::int16_t CoordinateToolFilter = 0; // 0 label every tool, n label only tool n
+    bool XGridOn = false; // X grid lines and readout snapping
+    bool ZGridOn = false; // Z grid lines and readout snapping
+
+    // ---- Display switches ----
+    bool ColourPerTool = false; // a new colour at every tool change
+    std::int16_t ToolColourIndex = 1; // next colour of the per-tool cycle, 1..6
+    bool ClearPerTool = false; // clear the path pane at every tool change
+    bool ToolLabelOn = false; // tool labels at tool changes
+    bool RapidArrowOn = false; // arrow heads on rapid moves
+    bool NoseRDisplay = false; // nose-radius marks
+    bool G40Display = false; // nose-radius code line in the coordinate labels
+    bool BTurretMinusSide = true; // turret B drawn with TurretFactor -1
+
+    // ---- Arcs ----
+    double ArcCentreX = 0; // centre of the last arc, diameter
+    double ArcCentreZ = 0;
+};
+
+} // namespace trazor

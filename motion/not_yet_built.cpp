@@ -1,0 +1,25 @@
+// Motion codes whose routines have not been written yet: they draw nothing and add no time.
+// Each routine leaves this file when its family lands.
+#include "motion/motion.h"
+
+namespace trazor {
+
+void ExecuteRapid(Interpreter&) { }
+void ExecuteLinear(Interpreter&) { }
+void ExecuteArcCW(Interpreter&) { }
+void ExecuteArcCCW(Interpreter&) { }
+void ExecuteThreadCycle(Interpreter&) { }
+void ExecuteFaceThreadCycle(Interpreter&) { }
+void ExecuteMultiPassThreadCycle(Interpreter&) { }
+void ExecuteMultiPassFaceThreadCycle(Interpreter&) { }
+void ExecuteRadialPeckCycle(Interpreter&) { }
+void ExecuteAxialPeckCycle(Interpreter&) { }
+void ExecuteTurningCycle(Interpreter&) { }
+void ExecuteFacingCycle(Interpreter&) { }
+void ExecuteReferenceReturn(Interpreter&) { }
+void ExecuteDwell(Interpreter&) { }
+void ExecuteHomeReturn(Interpreter&) { }
+void ExecuteDrillingCycle(Interpreter&) { }
+void CancelDrillingCycle(Interpreter&) { }
+
+} // namespace trazor
