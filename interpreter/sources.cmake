@@ -8,4 +8,5 @@ target_sources(trazor_core PRIVATE
     interpreter/block_executor.cpp
     interpreter/block_displays.cpp
     interpreter/headless_host.cpp
+    interpreter/reset_values.cpp
 )

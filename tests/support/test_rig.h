@@ -1,0 +1,48 @@
+// A complete interpreter for tests: recording surfaces for the path pane and both rulers, a
+// headless host, and helpers to run single blocks.
+#pragma once
+
+#include "display/recording_surface.h"
+#include "interpreter/block_reading.h"
+#include "interpreter/headless_host.h"
+#include "interpreter/interpreter.h"
+#include "interpreter/reset_values.h"
+#include "interpreter/text.h"
+
+#include <string_view>
+
+namespace trazor::testing {
+
+struct TestRig {
+    RecordingSurface trace;
+    RecordingSurface xScale;
+    RecordingSurface zScale;
+    HeadlessHost host;
+    Interpreter in { trace, xScale, zScale, host };
+
+    // Batch run (no pacing) with the reset values applied.
+    TestRig()
+    {
+        in.st.BatchRun = true;
+        SetResetValues(in.st);
+    }
+
+    // Interprets one block given without its line end. Blocks after the first of a program begin
+    // with the line feed of the previous line end; pass `afterFirst` for that form.
+    void Block(std::string_view utf8, bool afterFirst = false)
+    {
+        in.st.BlockText = (afterFirst ? u"\n" : u"") + FromUtf8(utf8);
+        InterpretBlock(in);
+    }
+
+    // The same as Block for a sequence of blocks, each a later line of a program.
+    void Blocks(std::initializer_list<std::string_view> lines)
+    {
+        for (auto line : lines)
+            Block(line, true);
+    }
+
+    InterpreterState& st() { return in.st; }
+};
+
+} // namespace trazor::testing
