@@ -49,11 +49,11 @@ namespace {
         const bool fanuc = st.FanucMode;
         if (value == 13) {
             st.TurretFactor = 1;
-            st.TurretName = u"A";
+            st.TurretName.assign(1, u'A');
             st.ToolWord = 0;
             st.PrevToolWord = 0;
         } else if (value == 14) {
-            st.TurretName = u"B";
+            st.TurretName.assign(1, u'B');
             st.ToolWord = 0;
             st.PrevToolWord = 0;
             if (st.BTurretMinusSide) {

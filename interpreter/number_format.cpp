@@ -1,5 +1,6 @@
 #include "interpreter/number_format.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -104,7 +105,19 @@ std::string RoundedText(double value, int decimals)
     return GeneralText(value, 15);
 }
 
-std::string SingleText(float value) { return GeneralText(static_cast<double>(value), 7); }
+std::string SingleText(float value)
+{
+    std::string text = GeneralText(static_cast<double>(value), 7);
+    if (text.find('E') == std::string::npos)
+        return text;
+    // Seven digits in exponent form do not always read back to the same 32-bit value; there
+    // the shortest text that does is used instead.
+    char buffer[64];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    std::string exact(buffer, result.ptr);
+    TidyExponent(exact);
+    return exact;
+}
 
 namespace {
 

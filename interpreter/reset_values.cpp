@@ -32,7 +32,7 @@ void SetResetValues(InterpreterState& st)
     st.CurrentZ = st.LimitPlusZ;
     st.InComment = false;
     st.MachiningTime = 0;
-    st.TurretName = u"A";
+    st.TurretName.assign(1, u'A');
     st.LabelCount = 1;
 }
 
