@@ -1,0 +1,91 @@
+#include "key_file_samples.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iconv.h>
+#include <iterator>
+#include <vector>
+
+namespace trazor::test {
+
+std::string cp932(std::string_view utf8)
+{
+    iconv_t converter = iconv_open("CP932", "UTF-8");
+    EXPECT_NE(converter, reinterpret_cast<iconv_t>(-1));
+    std::string input(utf8);
+    std::string output(input.size() + 4, '\0');
+    char* in = input.data();
+    std::size_t inLeft = input.size();
+    char* out = output.data();
+    std::size_t outLeft = output.size();
+    EXPECT_EQ(iconv(converter, &in, &inLeft, &out, &outLeft), 0u) << utf8;
+    iconv_close(converter);
+    output.resize(output.size() - outLeft);
+    return output;
+}
+
+std::string crlfLines(std::initializer_list<std::string_view> utf8Lines)
+{
+    std::string text;
+    for (std::string_view line : utf8Lines)
+        text += cp932(line) + "\r\n";
+    return text;
+}
+
+namespace {
+
+    std::string sampleFile(std::string_view header, std::initializer_list<std::string_view> entries)
+    {
+        std::string text = crlfLines({ "; 縦ファンクションキー定義", "[Version]", "ver=2.10", "" });
+        text += cp932(header) + "\r\n";
+        for (std::string_view entry : entries)
+            text += cp932(entry) + "\r\n";
+        text += crlfLines({ "", "[Main]", "data1=", "名前=主画面" });
+        return text;
+    }
+
+} // namespace
+
+std::string samplePathFile(std::initializer_list<std::string_view> entries)
+{
+    return sampleFile("[SuppPath]", entries);
+}
+
+std::string sampleCaptionFile(std::initializer_list<std::string_view> entries)
+{
+    return sampleFile("[SuppCap]", entries);
+}
+
+void writeBytes(const std::filesystem::path& file, std::string_view bytes)
+{
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream stream(file, std::ios::binary | std::ios::trunc);
+    stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(stream.good()) << file;
+}
+
+std::string readBytes(const std::filesystem::path& file)
+{
+    std::ifstream stream(file, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
+}
+
+TemporaryFolder::TemporaryFolder()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "fkeyreg-test-XXXXXX").string();
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    if (::mkdtemp(name.data()) == nullptr)
+        throw std::runtime_error("cannot create a temporary folder");
+    path_ = name.data();
+}
+
+TemporaryFolder::~TemporaryFolder()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+} // namespace trazor::test

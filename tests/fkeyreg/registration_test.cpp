@@ -1,0 +1,196 @@
+// Registering and removing on temporary copies of the key files, and the file access under it.
+
+#include "app/osp_environment.h"
+#include "fkeyreg/cp932.h"
+#include "fkeyreg/fkreg_texts.h"
+#include "fkeyreg/key_file_io.h"
+#include "fkeyreg/key_registration.h"
+#include "key_file_samples.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace trazor {
+namespace {
+
+    using test::readBytes;
+    using test::samplePathFile;
+    using test::sampleCaptionFile;
+    using test::writeBytes;
+
+    class KeyFileCopies : public ::testing::Test {
+    protected:
+        // Puts the two files where the control keeps them below a temporary OSP root.
+        KeyFiles place(const std::string& pathText, const std::string& captionText)
+        {
+            const OspEnvironment environment(root.path());
+            writeBytes(environment.keyFolder() / "LV01.INI", pathText);
+            writeBytes(environment.captionFolder() / "LV01.INI", captionText);
+            KeyFiles files;
+            files.pathFile = { environment.keyFolder(), "LV01.INI", pathText, "\\V-FKEY\\LV01.INI" };
+            files.captionFile = { environment.captionFolder(), "LV01.INI", captionText, "\\JPN\\LV01.INI" };
+            return files;
+        }
+
+        test::TemporaryFolder root;
+    };
+
+    TEST_F(KeyFileCopies, RegisterChoosesTheEntryOfEachFileOnItsOwn)
+    {
+        const KeyFiles files = place(samplePathFile({ "data1=C:\\A\\a.exe", "data2=C:\\B\\b.exe", "data3=", "data4=" }),
+            sampleCaptionFile({ "data1=計算機", "data2=", "data3=", "data4=" }));
+
+        const KeyChange change = registerProgram(files, "/opt/ツール/Trazor");
+
+        ASSERT_TRUE(change.succeeded) << change.message;
+        EXPECT_EQ(change.pathEdit.entry, 3);
+        EXPECT_EQ(change.captionEdit.entry, 2);
+        EXPECT_EQ(readBytes(files.pathFile.path()),
+            samplePathFile({ "data1=C:\\A\\a.exe", "data2=C:\\B\\b.exe", "data3=/opt/ツール/Trazor", "data4=" }));
+        EXPECT_EQ(readBytes(files.captionFile.path()),
+            sampleCaptionFile({ "data1=計算機", "data2=トレーザー", "data3=", "data4=" }));
+        // Nothing but the key files is left in their folders.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(files.pathFile.folder), {}), 2); // + JPN
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(files.captionFile.folder), {}), 1);
+    }
+
+    TEST_F(KeyFileCopies, RemoveClearsTheFirstEntryOfEachFile)
+    {
+        const KeyFiles files = place(samplePathFile({ "data1=/opt/Trazor", "data2=/usr/Trazor" }),
+            sampleCaptionFile({ "data1=計算機", "data2=トレーザー" }));
+
+        const KeyChange change = removeProgram(files);
+
+        ASSERT_TRUE(change.succeeded) << change.message;
+        EXPECT_EQ(readBytes(files.pathFile.path()), samplePathFile({ "data1=", "data2=/usr/Trazor" }));
+        EXPECT_EQ(readBytes(files.captionFile.path()), sampleCaptionFile({ "data1=計算機", "data2=" }));
+    }
+
+    TEST_F(KeyFileCopies, FullFileIsLeftAsItWas)
+    {
+        const std::string full
+            = samplePathFile({ "data1=a", "data2=b", "data3=c", "data4=d", "data5=e", "data6=f", "data7=g", "data8=h" });
+        const KeyFiles files = place(full, sampleCaptionFile({ "data1=" }));
+        const auto pathTime = std::filesystem::last_write_time(files.pathFile.path());
+
+        const KeyChange change = registerProgram(files, "/opt/Trazor");
+
+        EXPECT_TRUE(change.succeeded); // the completion message is shown all the same
+        EXPECT_EQ(change.pathEdit.outcome, EntryEdit::Outcome::Unchanged);
+        EXPECT_EQ(readBytes(files.pathFile.path()), full);
+        EXPECT_EQ(std::filesystem::last_write_time(files.pathFile.path()), pathTime);
+        EXPECT_EQ(readBytes(files.captionFile.path()), sampleCaptionFile({ "data1=トレーザー" }));
+    }
+
+    struct UnusableCase {
+        const char* name;
+        std::string pathText;
+        std::string captionText;
+        std::string message;
+    };
+
+    TEST_F(KeyFileCopies, UnusableFileStopsBothWrites)
+    {
+        const std::string nothingChanged = "\n" + std::string(fkreg_texts::nothingChanged);
+        const std::vector<UnusableCase> cases = {
+            { "caption file without its section", samplePathFile({ "data1=" }), test::crlfLines({ "[Other]", "data1=" }),
+                "\\JPN\\LV01.INIファイルに[SuppCap]セクションがありません。" + nothingChanged },
+            { "path file whose entries run out", test::crlfLines({ "[SuppPath]", "data1=a", "[Main]", "data2=" }),
+                sampleCaptionFile({ "data1=" }),
+                "\\V-FKEY\\LV01.INIファイルの[SuppPath]セクションにdata2がありません。" + nothingChanged },
+        };
+        for (const UnusableCase& c : cases) {
+            SCOPED_TRACE(c.name);
+            const KeyFiles files = place(c.pathText, c.captionText);
+            const KeyChange change = registerProgram(files, "/opt/Trazor");
+            EXPECT_FALSE(change.succeeded);
+            EXPECT_EQ(change.message, c.message);
+            EXPECT_EQ(readBytes(files.pathFile.path()), c.pathText);
+            EXPECT_EQ(readBytes(files.captionFile.path()), c.captionText);
+        }
+    }
+
+    TEST_F(KeyFileCopies, FailedCaptionWritePutsThePathFileBack)
+    {
+        KeyFiles files = place(samplePathFile({ "data1=" }), sampleCaptionFile({ "data1=" }));
+        files.captionFile.folder = root.path() / "gone"; // cannot be written
+
+        const KeyChange change = registerProgram(files, "/opt/Trazor");
+
+        EXPECT_FALSE(change.succeeded);
+        EXPECT_EQ(change.message,
+            "\\JPN\\LV01.INIファイルに書き込めません。\n" + std::string(fkreg_texts::nothingChanged));
+        EXPECT_EQ(readBytes(files.pathFile.path()), samplePathFile({ "data1=" }));
+    }
+
+    TEST_F(KeyFileCopies, FolderNotWritableInCp932IsRefused)
+    {
+        const KeyFiles files = place(samplePathFile({ "data1=" }), sampleCaptionFile({ "data1=" }));
+        const KeyChange change = registerProgram(files, "/opt/\xF0\x9F\x94\xA7/Trazor"); // a wrench emoji
+        EXPECT_EQ(change.message,
+            std::string(fkreg_texts::folderNotCp932) + "\n" + std::string(fkreg_texts::nothingChanged));
+        EXPECT_EQ(readBytes(files.pathFile.path()), samplePathFile({ "data1=" }));
+        EXPECT_EQ(readBytes(files.captionFile.path()), sampleCaptionFile({ "data1=" }));
+    }
+
+    TEST(Cp932, CaptionBytesAndUnconvertibleText)
+    {
+        EXPECT_EQ(test::cp932(fkreg_texts::keyCaption), keyCaptionCp932);
+        EXPECT_EQ(utf8ToCp932(fkreg_texts::keyCaption), std::string(keyCaptionCp932));
+        EXPECT_EQ(utf8ToCp932("C:\\計測\\Trazor.exe"), test::cp932("C:\\計測\\Trazor.exe"));
+        EXPECT_EQ(utf8ToCp932("\xF0\x9F\x94\xA7"), std::nullopt); // not in CP932
+        EXPECT_EQ(utf8ToCp932("\xFF"), std::nullopt); // not UTF-8
+    }
+
+    TEST(FindFirstKeyFile, FirstMatchingRegularFileInNameOrder)
+    {
+        test::TemporaryFolder folder;
+        EXPECT_EQ(findFirstKeyFile(folder.path() / "missing"), std::nullopt);
+        writeBytes(folder.path() / "LV.TXT", "");
+        writeBytes(folder.path() / "XLV01.INI", "");
+        EXPECT_EQ(findFirstKeyFile(folder.path()), std::nullopt);
+        std::filesystem::create_directory(folder.path() / "LV00.INI");
+        writeBytes(folder.path() / "LV03.INI", "");
+        writeBytes(folder.path() / "lv02.ini", "");
+        EXPECT_EQ(findFirstKeyFile(folder.path()), "lv02.ini");
+    }
+
+    TEST(ReplaceFile, KeepsPermissionsAndFollowsLinks)
+    {
+        test::TemporaryFolder folder;
+        const std::filesystem::path target = folder.path() / "LV01.INI";
+        writeBytes(target, "old");
+        std::filesystem::permissions(target, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write
+                | std::filesystem::perms::group_read);
+        std::filesystem::create_symlink(target, folder.path() / "link.INI");
+
+        ASSERT_TRUE(replaceFile(folder.path() / "link.INI", "new\r\n"));
+
+        EXPECT_EQ(readBytes(target), "new\r\n");
+        EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "link.INI"));
+        EXPECT_EQ(std::filesystem::status(target).permissions() & std::filesystem::perms::all,
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write | std::filesystem::perms::group_read);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
+        EXPECT_FALSE(replaceFile(folder.path() / "missing" / "LV01.INI", "x"));
+    }
+
+    TEST(OspEnvironment, PathsBelowTheRootFromTheEnvironment)
+    {
+        test::TemporaryFolder root;
+        ::setenv("TRAZOR_OSP_ROOT", root.path().c_str(), 1);
+        const OspEnvironment environment = OspEnvironment::fromEnvironment();
+        ::unsetenv("TRAZOR_OSP_ROOT");
+
+        EXPECT_EQ(environment.markerFile(), root.path() / "OSP-P" / "OSPMNGCD.CNC");
+        EXPECT_EQ(environment.programFolder(), root.path() / "MD1");
+        EXPECT_EQ(environment.keyFolder(), root.path() / "OSP-P" / "V-FKEY");
+        EXPECT_EQ(environment.captionFolder(), root.path() / "OSP-P" / "V-FKEY" / "JPN");
+        EXPECT_FALSE(environment.isOnControl());
+        writeBytes(environment.markerFile(), "");
+        EXPECT_TRUE(environment.isOnControl());
+        EXPECT_EQ(OspEnvironment::fromEnvironment().keyFolder(), std::filesystem::path("/OSP-P/V-FKEY"));
+    }
+
+} // namespace
+} // namespace trazor
