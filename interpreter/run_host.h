@@ -61,6 +61,10 @@ public:
     virtual void ShowKeyPress(int button, int panel, bool pressed) = 0;
     // A switch changed: menu check, toolbar button and function-key panel follow it.
     virtual void ShowSwitch(RunSwitch which, bool on) = 0;
+
+    // Called by the run loops after every block has been interpreted, before the next block is
+    // taken. Hosts that report per block (the headless checker's trace) use it.
+    virtual void AfterBlock() { }
 };
 
 } // namespace trazor

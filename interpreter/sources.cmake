@@ -9,4 +9,5 @@ target_sources(trazor_core PRIVATE
     interpreter/block_displays.cpp
     interpreter/headless_host.cpp
     interpreter/reset_values.cpp
+    interpreter/run_control.cpp
 )

@@ -42,10 +42,13 @@ struct InterpreterState {
     bool FastReplay = false; // no per-block pause (restart search, view redraws)
     float SpeedPercent = 100; // speed slider 0..100; pause per block 0.5 - 0.005 * value (single)
     int StopCode = StopNone; // see StopCodes
+    bool RunInProgress = false; // a Start or Restart loop is running (it yields between blocks)
+    int PendingRerun = 0; // batch re-run asked for during a run, done when it ends (RerunForm)
 
     // ---- Program text cursor (1-based character positions in the CR LF editor text) ----
     std::int32_t NextBlockStart = 0; // where the next block begins (the LF of the previous line end)
     std::int32_t BlockEndPos = 0; // CR of the CR LF ending the block taken last; 0 = none found
+    std::int32_t LoadedBlockStart = 0; // where the block taken last began (reports its line)
     double BlockCount = 0; // blocks taken since the last reset; label `Block`
     std::u16string BlockText; // current block, up to (not including) its CR
     double BlockLength = 0; // length of BlockText when interpretation began

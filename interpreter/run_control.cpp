@@ -1,0 +1,241 @@
+// Run control: turns the editor text into blocks and drives InterpretBlock over them, as the
+// operator panel of a lathe drives its control. A run is a loop that yields to the user
+// interface between blocks; the commands given meanwhile reach it through StopCode and the
+// switches.
+#include "interpreter/run_control.h"
+#include "display/path_display.h"
+#include "interpreter/block_execution.h"
+#include "interpreter/block_reading.h"
+#include "interpreter/messages.h"
+#include "interpreter/reset_values.h"
+
+#include <cmath>
+
+namespace trazor {
+
+namespace {
+
+    // Toolbar buttons and function-key panels of the commands.
+    struct KeyPlace {
+        int button;
+        int panel;
+    };
+    constexpr KeyPlace StartKey { 3, 2 };
+    constexpr KeyPlace StopKey { 4, 3 };
+    constexpr KeyPlace ResetKey { 5, 4 };
+    constexpr KeyPlace RestartKey { 6, 5 };
+    constexpr KeyPlace ClearKey { 13, 10 };
+
+    void ShowKeyPress(Interpreter& in, KeyPlace key)
+    {
+        in.host.ShowKeyPress(key.button, key.panel, true);
+        WaitSeconds(in, 0.1);
+        in.host.ShowKeyPress(key.button, key.panel, false);
+    }
+
+    // Marks a run loop as in progress and, when it ends, performs a batch re-run that was asked
+    // for meanwhile.
+    class RunScope {
+    public:
+        explicit RunScope(Interpreter& in) : in_(in) { in_.st.RunInProgress = true; }
+        ~RunScope()
+        {
+            in_.st.RunInProgress = false;
+            auto pending = static_cast<RerunForm>(in_.st.PendingRerun);
+            in_.st.PendingRerun = 0;
+            if (pending != RerunForm::None)
+                BatchRerun(in_, pending);
+        }
+        RunScope(const RunScope&) = delete;
+        RunScope& operator=(const RunScope&) = delete;
+
+    private:
+        Interpreter& in_;
+    };
+
+    // 1-based position of the first CR LF at or after `from`, 0 when there is none.
+    std::int32_t FindLineEnd(const std::u16string& text, std::int32_t from)
+    {
+        if (from < 1)
+            from = 1;
+        for (std::size_t i = static_cast<std::size_t>(from) - 1; i + 1 < text.size(); ++i) {
+            if (text[i] == u'\r' && text[i + 1] == u'\n')
+                return static_cast<std::int32_t>(i + 1);
+        }
+        return 0;
+    }
+
+} // namespace
+
+bool TakeBlock(Interpreter& in, bool select)
+{
+    auto& st = in.st;
+    const std::u16string& text = in.host.EditorText();
+    st.BlockEndPos = FindLineEnd(text, st.NextBlockStart);
+    if (st.BlockEndPos == 0)
+        return false;
+    const std::int32_t start = st.NextBlockStart < 1 ? 1 : st.NextBlockStart;
+    st.BlockText.assign(text, static_cast<std::size_t>(start) - 1, static_cast<std::size_t>(st.BlockEndPos - start));
+    st.LoadedBlockStart = start;
+    st.BlockCount += 1;
+    if (select)
+        in.host.SelectEditorRange(start - 1, st.BlockEndPos - start);
+    st.NextBlockStart = st.BlockEndPos + 1;
+    return true;
+}
+
+void ResetInterpreter(Interpreter& in)
+{
+    ClearMessages(in);
+    SetResetValues(in.st);
+    RefreshBlockDisplays(in);
+    RedrawBackground(in);
+    if (in.host.EditorText().empty())
+        return;
+    in.host.FocusEditor();
+    if (!TakeBlock(in, true))
+        in.st.BlockText.clear(); // no line end anywhere: an empty block is loaded
+}
+
+void mnuReset_Click(Interpreter& in)
+{
+    if (!in.st.BatchRun)
+        ShowKeyPress(in, ResetKey);
+    in.st.NextBlockStart = 1;
+    in.st.ToolColourIndex = 1;
+    ResetInterpreter(in);
+    in.st.StopCode = StopReset;
+}
+
+void mnuStart_Click(Interpreter& in)
+{
+    auto& st = in.st;
+    if (st.RunInProgress)
+        return; // the run in progress goes on; a nested run would pull blocks from under it
+    RunScope scope(in);
+    if (!st.BatchRun)
+        ShowKeyPress(in, StartKey);
+    ClearMessages(in);
+    st.FastReplay = false;
+
+    const int caret = in.host.EditorCaret();
+    if (st.BlockCount <= 1 && caret > 0)
+        st.NextBlockStart = caret; // continue from the caret's line after the loaded block
+    else if (st.BlockEndPos == 0)
+        st.NextBlockStart = 1; // the previous run reached the end: start over from the top
+    st.StopCode = StopNone;
+
+    for (;;) {
+        InterpretBlock(in);
+        in.host.AfterBlock();
+        if (st.StopCode == StopReset)
+            return;
+        if (!st.BatchRun)
+            in.host.FocusEditor();
+        if (!TakeBlock(in, !st.BatchRun))
+            return;
+        if (!st.BatchRun) {
+            if (st.OptionalStopOn && st.StopCode == StopOptional) {
+                ShowMessage(in, msg::OptionalStop);
+                st.StopCode = StopNone;
+                return;
+            }
+            if (st.StopCode == StopProgram) {
+                ShowMessage(in, msg::ProgramStop);
+                return;
+            }
+            if (st.StopCode == StopError)
+                return;
+        }
+        if (st.StopCode == StopEnd) {
+            ShowMessage(in, msg::ProgramEnd);
+            return;
+        }
+        if (st.StopCode == StopPressed) {
+            ClearMessages(in);
+            return;
+        }
+        if (st.SingleBlockOn && !st.BatchRun)
+            return;
+    }
+}
+
+void mnuStop_Click(Interpreter& in)
+{
+    in.st.StopCode = StopPressed;
+    ShowKeyPress(in, StopKey);
+}
+
+void mnuRestart_Click(Interpreter& in)
+{
+    auto& st = in.st;
+    if (st.RunInProgress)
+        return;
+    RunScope scope(in);
+    ShowKeyPress(in, RestartKey);
+    st.FastReplay = true;
+    // The goal is held wider than 16 bits, so a caret far down a long program still works.
+    const std::int64_t goal = static_cast<std::int64_t>(in.host.EditorCaret()) + 1;
+    st.NextBlockStart = 1;
+    ResetInterpreter(in);
+    st.StopCode = StopNone;
+    do {
+        InterpretBlock(in);
+        in.host.AfterBlock();
+        if (st.StopCode == StopReset)
+            return;
+        in.host.FocusEditor();
+        if (!TakeBlock(in, true))
+            return;
+    } while (st.NextBlockStart < goal + 1);
+}
+
+namespace {
+    void FlipSwitch(Interpreter& in, bool& value, RunSwitch which)
+    {
+        value = !value;
+        in.host.ShowSwitch(which, value);
+    }
+}
+
+void mnuSingleBlock_Click(Interpreter& in) { FlipSwitch(in, in.st.SingleBlockOn, RunSwitch::SingleBlock); }
+void mnuBlockDelete_Click(Interpreter& in) { FlipSwitch(in, in.st.BlockDeleteOn, RunSwitch::BlockDelete); }
+void mnuOptionalStop_Click(Interpreter& in) { FlipSwitch(in, in.st.OptionalStopOn, RunSwitch::OptionalStop); }
+void mnuAutoStart_Click(Interpreter& in) { FlipSwitch(in, in.st.AutoStartOn, RunSwitch::AutoStart); }
+
+void mnuClear_Click(Interpreter& in)
+{
+    ShowKeyPress(in, ClearKey);
+    RedrawBackground(in);
+}
+
+void BatchRerun(Interpreter& in, RerunForm form)
+{
+    auto& st = in.st;
+    if (form == RerunForm::None)
+        return;
+    if (st.RunInProgress) {
+        st.PendingRerun = static_cast<int>(form);
+        return;
+    }
+    st.BatchRun = true;
+    if (form == RerunForm::WholeProgram) {
+        mnuReset_Click(in);
+        mnuStart_Click(in);
+    } else {
+        st.ToolColourIndex = 1;
+        mnuRestart_Click(in);
+    }
+    st.BatchRun = false;
+}
+
+void Slider_Scroll(Interpreter& in, int value) { in.st.SpeedPercent = static_cast<float>(value); }
+
+std::optional<int> SliderValueForClick(double x)
+{
+    if (!(x >= 90 && x <= 1245))
+        return std::nullopt;
+    return static_cast<int>(std::lround(x / 1245 * 100));
+}
+
+} // namespace trazor

@@ -1,0 +1,286 @@
+// Run control over a program in the editor text: Reset, Start, Stop, Restart, the switches, the
+// stop messages and batch re-runs.
+#include "interpreter/messages.h"
+#include "interpreter/run_control.h"
+#include "support/test_rig.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace trazor {
+namespace {
+
+    // A host that records every executed block and can act while the run waits.
+    class RecordingHost : public HeadlessHost {
+    public:
+        void AfterBlock() override { executed.push_back(ToUtf8(current->BlockText)); }
+        void Wait(double seconds) override
+        {
+            HeadlessHost::Wait(seconds);
+            if (onWait)
+                onWait();
+        }
+        std::vector<std::string> executed;
+        const InterpreterState* current = nullptr;
+        std::function<void()> onWait;
+    };
+
+    struct Panel {
+        RecordingSurface trace, xScale, zScale;
+        RecordingHost host;
+        Interpreter in { trace, xScale, zScale, host };
+
+        explicit Panel(const char* program)
+        {
+            host.SetText(FromUtf8(program));
+            host.current = &in.st;
+        }
+        // The text of the highlighted line.
+        std::string Highlighted()
+        {
+            return ToUtf8(host.EditorText().substr(static_cast<std::size_t>(host.selectionStart),
+                static_cast<std::size_t>(host.selectionLength)));
+        }
+        // Places the caret at the start of the 1-based line.
+        void CaretToLine(int line)
+        {
+            const auto& text = host.EditorText();
+            std::size_t pos = 0;
+            for (int l = 1; l < line; ++l)
+                pos = text.find(u"\r\n", pos) + 2;
+            host.caret = static_cast<int>(pos);
+        }
+    };
+
+    const char* TenLines = "N1 G50 X1.\r\nN2 G50 X2.\r\nN3 G50 X3.\r\nN4 G50 X4.\r\nN5 G50 X5.\r\n"
+                           "N6 G50 X6.\r\nN7 G50 X7.\r\nN8 G50 X8.\r\nN9 G50 X9.\r\nN10 G50 X10.\r\n";
+
+    TEST(RunControl, ResetLoadsAndHighlightsTheFirstLine)
+    {
+        Panel p("O1\r\nG0 X100.\r\nM30\r\n");
+        mnuReset_Click(p.in);
+        EXPECT_EQ(p.Highlighted(), "O1");
+        EXPECT_EQ(p.in.st.BlockCount, 1);
+        EXPECT_EQ(p.in.st.StopCode, StopReset);
+        EXPECT_EQ(p.in.st.CurrentX, 500);
+    }
+
+    TEST(RunControl, EndOfTextEndsWithoutMessage)
+    {
+        Panel p("O1\r\nG0 X100.\r\nM30\r\n");
+        mnuReset_Click(p.in);
+        mnuStart_Click(p.in);
+        EXPECT_EQ(p.host.executed, (std::vector<std::string> { "O1", "\nG0 X100.", "\nM30" }));
+        EXPECT_EQ(p.host.statusMessage, "");
+
+        Panel more("O1\r\nG0 X100.\r\nM30\r\nG0 X50.\r\n");
+        mnuReset_Click(more.in);
+        mnuStart_Click(more.in);
+        EXPECT_EQ(more.host.executed.size(), 3U);
+        EXPECT_EQ(more.host.statusMessage, msg::ProgramEnd);
+        EXPECT_EQ(more.host.functionKeyMessage, msg::ProgramEnd);
+        EXPECT_EQ(more.Highlighted(), "\nG0 X50.");
+        // A new Start continues with the line after M30.
+        mnuStart_Click(more.in);
+        EXPECT_EQ(more.host.executed.back(), "\nG0 X50.");
+    }
+
+    TEST(RunControl, LastLineWithoutLineEndIsNeverTaken)
+    {
+        Panel p("G50 X10.\r\nG50 X20.");
+        mnuReset_Click(p.in);
+        mnuStart_Click(p.in);
+        EXPECT_EQ(p.host.executed.size(), 1U);
+        EXPECT_EQ(p.in.st.CurrentX, 10);
+    }
+
+    TEST(RunControl, SingleBlockExecutesOneBlockPerStart)
+    {
+        Panel p(TenLines);
+        mnuReset_Click(p.in);
+        mnuSingleBlock_Click(p.in);
+        EXPECT_TRUE(p.host.switches[RunSwitch::SingleBlock]);
+        mnuStart_Click(p.in);
+        EXPECT_EQ(p.host.executed.size(), 1U);
+        EXPECT_EQ(p.Highlighted(), "\nN2 G50 X2.");
+        mnuStart_Click(p.in);
+        EXPECT_EQ(p.host.executed.size(), 2U);
+        EXPECT_EQ(p.in.st.CurrentX, 2);
+        EXPECT_EQ(p.Highlighted(), "\nN3 G50 X3.");
+    }
+
+    TEST(RunControl, StopsAtProgramAndOptionalStop)
+    {
+        Panel off("G50 X1.\r\nM01\r\nM00\r\nG50 X4.\r\n");
+        mnuReset_Click(off.in);
+        mnuStart_Click(off.in);
+        EXPECT_EQ(off.host.executed.size(), 3U); // M01 passes with the switch off
+        EXPECT_EQ(off.host.statusMessage, msg::ProgramStop);
+        EXPECT_EQ(off.Highlighted(), "\nG50 X4.");
+
+        Panel on("G50 X1.\r\nM01\r\nM00\r\nG50 X4.\r\n");
+        mnuOptionalStop_Click(on.in);
+        mnuReset_Click(on.in);
+        mnuStart_Click(on.in);
+        EXPECT_EQ(on.host.executed.size(), 2U);
+        EXPECT_EQ(on.host.statusMessage, msg::OptionalStop);
+        EXPECT_EQ(on.in.st.StopCode, StopNone);
+    }
+
+    TEST(RunControl, ErrorStopsAfterTheBlockButNotABatchRun)
+    {
+        const char* program = "G50 X1.\r\nG50 X2.\r\nG0 X-300.\r\nG50 X4.\r\nG50 X5.\r\n";
+        Panel p(program);
+        mnuReset_Click(p.in);
+        mnuStart_Click(p.in);
+        EXPECT_EQ(p.host.executed.size(), 3U);
+        EXPECT_EQ(p.host.statusMessage, msg::XMinusLimit);
+
+        Panel batch(program);
+        BatchRerun(batch.in, RerunForm::WholeProgram);
+        EXPECT_EQ(batch.host.executed.size(), 5U);
+        EXPECT_EQ(batch.in.st.CurrentX, 5);
+        EXPECT_FALSE(batch.in.st.BatchRun);
+    }
+
+    TEST(RunControl, StartFromTheCaretAfterReset)
+    {
+        Panel p(TenLines);
+        mnuReset_Click(p.in);
+        p.CaretToLine(5);
+        mnuStart_Click(p.in);
+        ASSERT_GE(p.host.executed.size(), 2U);
+        EXPECT_EQ(p.host.executed[0], "N1 G50 X1.");
+        EXPECT_EQ(p.host.executed[1], "\nN5 G50 X5.");
+        EXPECT_EQ(p.host.executed.size(), 7U);
+    }
+
+    TEST(RunControl, StartAfterTheEndRunsAgainFromTheTop)
+    {
+        Panel p("G50 X1.\r\nG50 X2.\r\n");
+        mnuReset_Click(p.in);
+        mnuStart_Click(p.in);
+        EXPECT_EQ(p.in.st.BlockEndPos, 0);
+        mnuStart_Click(p.in);
+        // The loaded (last) block once more, then the text from the top without a reset.
+        EXPECT_EQ(p.host.executed, (std::vector<std::string> { "G50 X1.", "\nG50 X2.", "\nG50 X2.", "G50 X1.", "\nG50 X2." }));
+    }
+
+    TEST(RunControl, RestartRunsUpToTheCaretLine)
+    {
+        Panel p(TenLines);
+        p.in.st.SpeedPercent = 0;
+        p.CaretToLine(10);
+        mnuRestart_Click(p.in);
+        EXPECT_EQ(p.host.executed.size(), 9U);
+        EXPECT_EQ(p.Highlighted(), "\nN10 G50 X10.");
+        EXPECT_EQ(p.in.st.CurrentX, 9);
+        EXPECT_TRUE(p.in.st.FastReplay);
+        // Only the key-press feedback waited; the search itself has no pause.
+        EXPECT_DOUBLE_EQ(p.host.waitedSeconds, 0.1);
+        p.host.caret = 0;
+        mnuStart_Click(p.in);
+        EXPECT_EQ(p.host.executed[9], "\nN10 G50 X10.");
+        EXPECT_FALSE(p.in.st.FastReplay);
+
+        Panel first(TenLines);
+        first.host.caret = 3;
+        mnuRestart_Click(first.in);
+        EXPECT_EQ(first.host.executed.size(), 1U);
+        EXPECT_EQ(first.Highlighted(), "\nN2 G50 X2.");
+    }
+
+    TEST(RunControl, StopDuringThePauseEndsAfterThatBlock)
+    {
+        Panel p(TenLines);
+        mnuReset_Click(p.in);
+        p.host.onWait = [&] {
+            if (p.host.executed.empty() && p.in.st.RunInProgress && p.in.st.StopCode == StopNone)
+                mnuStop_Click(p.in);
+        };
+        p.in.st.SpeedPercent = 0;
+        mnuStart_Click(p.in);
+        EXPECT_EQ(p.host.executed.size(), 1U);
+        EXPECT_EQ(p.host.statusMessage, "");
+        EXPECT_EQ(p.in.st.StopCode, StopPressed);
+    }
+
+    TEST(RunControl, ResetDuringARunEndsIt)
+    {
+        Panel p(TenLines);
+        mnuReset_Click(p.in);
+        bool resetGiven = false;
+        p.host.onWait = [&] {
+            if (p.host.executed.size() == 2 && !resetGiven) {
+                resetGiven = true;
+                mnuReset_Click(p.in);
+            }
+        };
+        p.in.st.SpeedPercent = 0;
+        mnuStart_Click(p.in);
+        EXPECT_EQ(p.host.executed.size(), 3U);
+        EXPECT_EQ(p.in.st.BlockCount, 1);
+        EXPECT_EQ(p.Highlighted(), "N1 G50 X1.");
+    }
+
+    TEST(RunControl, NestedStartIsRefusedAndReRunIsQueued)
+    {
+        Panel p(TenLines);
+        mnuReset_Click(p.in);
+        int nestedTries = 0;
+        p.host.onWait = [&] {
+            if (p.in.st.RunInProgress && p.host.executed.size() == 1 && nestedTries == 0) {
+                ++nestedTries;
+                mnuStart_Click(p.in); // refused
+                mnuRestart_Click(p.in); // refused
+                BatchRerun(p.in, RerunForm::WholeProgram); // queued
+            }
+        };
+        p.in.st.SpeedPercent = 0;
+        mnuStart_Click(p.in);
+        // Ten blocks of the run, then ten of the queued batch re-run.
+        EXPECT_EQ(p.host.executed.size(), 20U);
+        EXPECT_FALSE(p.in.st.RunInProgress);
+        EXPECT_FALSE(p.in.st.BatchRun);
+        EXPECT_EQ(p.in.st.PendingRerun, 0);
+    }
+
+    TEST(RunControl, KeyPressFeedbackAndSwitches)
+    {
+        Panel p(TenLines);
+        mnuReset_Click(p.in);
+        mnuStop_Click(p.in);
+        mnuClear_Click(p.in);
+        EXPECT_EQ(p.host.keyPresses, (std::vector<std::pair<int, int>> { { 5, 4 }, { 4, 3 }, { 13, 10 } }));
+        mnuBlockDelete_Click(p.in);
+        mnuBlockDelete_Click(p.in);
+        EXPECT_FALSE(p.in.st.BlockDeleteOn);
+        EXPECT_FALSE(p.host.switches[RunSwitch::BlockDelete]);
+        mnuAutoStart_Click(p.in);
+        EXPECT_FALSE(p.in.st.AutoStartOn);
+    }
+
+    TEST(RunControl, SpeedSlider)
+    {
+        Panel p(TenLines);
+        Slider_Scroll(p.in, 40);
+        EXPECT_EQ(p.in.st.SpeedPercent, 40);
+        EXPECT_EQ(SliderValueForClick(622.5), 50);
+        EXPECT_EQ(SliderValueForClick(1245), 100);
+        EXPECT_EQ(SliderValueForClick(90), 7);
+        EXPECT_FALSE(SliderValueForClick(89).has_value());
+        EXPECT_FALSE(SliderValueForClick(1300).has_value());
+    }
+
+    TEST(RunControl, TextWithoutLineEndLoadsAnEmptyBlock)
+    {
+        Panel p("G50 X10.");
+        mnuReset_Click(p.in);
+        EXPECT_TRUE(p.in.st.BlockText.empty());
+        mnuStart_Click(p.in);
+        EXPECT_EQ(p.host.executed, (std::vector<std::string> { "" }));
+    }
+
+} // namespace
+} // namespace trazor
