@@ -74,56 +74,63 @@ namespace {
         test::TemporaryFolder programFolder;
     };
 
-    TEST_F(FkregWindow, RegistersFromTheButton)
+    struct ClickCase {
+        const char* name;
+        std::string pathBefore;
+        std::string captionBefore;
+        std::string_view state; // Label2
+        std::string_view button; // Command1
+        QMessageBox::Icon icon;
+        QString message;
+        std::string pathAfter;
+        std::string captionAfter;
+    };
+
+    TEST_F(FkregWindow, Command1RegistersOrRemovesAndReports)
     {
-        install(test::samplePathFile({ "data1=C:\\A\\a.exe", "data2=" }), test::sampleCaptionFile({ "data1=" }));
-        Fkreg form(programFolder.path(), OspEnvironment::fromEnvironment());
-        QSignalSpy ended(&form, &Fkreg::ended);
-
-        ASSERT_TRUE(form.Form_Load());
-        form.show();
-        EXPECT_EQ(form.windowTitle(), qText(fkreg_texts::windowCaption));
-        EXPECT_EQ(control<QLabel>(form, "Label1")->text(), qText(fkreg_texts::introduction));
-        EXPECT_EQ(control<QLabel>(form, "Label2")->text(), qText(fkreg_texts::stateUnregistered));
-        EXPECT_EQ(control<QLabel>(form, "Label3")->text(), qText(fkreg_texts::keyHint));
-        EXPECT_FALSE(control<QLabel>(form, "Image1")->pixmap().isNull());
-        EXPECT_EQ(control<QPushButton>(form, "Command2")->text(), qText(fkreg_texts::cancelCaption));
-        QPushButton* command1 = control<QPushButton>(form, "Command1");
-        ASSERT_EQ(command1->text(), qText(fkreg_texts::registerCaption));
-
-        MessageBoxAnswer answer;
-        command1->click();
-
-        EXPECT_EQ(answer.count, 1);
-        EXPECT_EQ(answer.text, qText(fkreg_texts::registered));
-        EXPECT_EQ(answer.icon, QMessageBox::Warning);
-        EXPECT_FALSE(form.isVisible());
-        EXPECT_EQ(ended.count(), 1);
+        using test::sampleCaptionFile;
+        using test::samplePathFile;
         const std::string program = (programFolder.path() / "Trazor").string();
-        EXPECT_EQ(readBytes(pathFile()), test::samplePathFile({ "data1=C:\\A\\a.exe", "data2=" + program }));
-        EXPECT_EQ(readBytes(captionFile()), test::sampleCaptionFile({ "data1=トレーザー" }));
+        const std::string unusable = test::crlfLines({ "[SuppPath]", "data1=x" });
+        const std::vector<ClickCase> cases = {
+            { "register", samplePathFile({ "data1=C:\\A\\a.exe", "data2=" }), sampleCaptionFile({ "data1=" }),
+                fkreg_texts::stateUnregistered, fkreg_texts::registerCaption, QMessageBox::Warning,
+                qText(fkreg_texts::registered), samplePathFile({ "data1=C:\\A\\a.exe", "data2=" + program }),
+                sampleCaptionFile({ "data1=トレーザー" }) },
+            { "remove", samplePathFile({ "data1=/opt/Trazor" }), sampleCaptionFile({ "data1=トレーザー" }),
+                fkreg_texts::stateRegistered, fkreg_texts::removeCaption, QMessageBox::Warning,
+                qText(fkreg_texts::removed), samplePathFile({ "data1=" }), sampleCaptionFile({ "data1=" }) },
+            { "unusable path file", unusable, sampleCaptionFile({ "data1=" }), fkreg_texts::stateUnregistered,
+                fkreg_texts::registerCaption, QMessageBox::Critical,
+                QStringLiteral("\\V-FKEY\\LV01.INI") + qText("ファイルの[SuppPath]セクションにdata2がありません。\n")
+                    + qText(fkreg_texts::nothingChanged),
+                unusable, sampleCaptionFile({ "data1=" }) },
+        };
+        for (const ClickCase& c : cases) {
+            SCOPED_TRACE(c.name);
+            install(c.pathBefore, c.captionBefore);
+            Fkreg form(programFolder.path(), OspEnvironment::fromEnvironment());
+            QSignalSpy ended(&form, &Fkreg::ended);
+            ASSERT_TRUE(form.Form_Load());
+            form.show();
+            EXPECT_EQ(control<QLabel>(form, "Label2")->text(), qText(c.state));
+            QPushButton* command1 = control<QPushButton>(form, "Command1");
+            ASSERT_EQ(command1->text(), qText(c.button));
+
+            MessageBoxAnswer answer;
+            command1->click();
+
+            EXPECT_EQ(answer.count, 1);
+            EXPECT_EQ(answer.icon, c.icon);
+            EXPECT_EQ(answer.text, c.message);
+            EXPECT_FALSE(form.isVisible());
+            EXPECT_EQ(ended.count(), 1);
+            EXPECT_EQ(readBytes(pathFile()), c.pathAfter);
+            EXPECT_EQ(readBytes(captionFile()), c.captionAfter);
+        }
     }
 
-    TEST_F(FkregWindow, RemovesWhenTheNameIsAnywhereInThePathFile)
-    {
-        const std::string pathText = test::samplePathFile({ "data1=/opt/Trazor" });
-        install(pathText, test::sampleCaptionFile({ "data1=トレーザー" }));
-        Fkreg form(programFolder.path(), OspEnvironment::fromEnvironment());
-        ASSERT_TRUE(form.Form_Load());
-        EXPECT_EQ(control<QLabel>(form, "Label2")->text(), qText(fkreg_texts::stateRegistered));
-        QPushButton* command1 = control<QPushButton>(form, "Command1");
-        ASSERT_EQ(command1->text(), qText(fkreg_texts::removeCaption));
-
-        MessageBoxAnswer answer;
-        command1->click();
-
-        EXPECT_EQ(answer.text, qText(fkreg_texts::removed));
-        EXPECT_EQ(answer.icon, QMessageBox::Warning);
-        EXPECT_EQ(readBytes(pathFile()), test::samplePathFile({ "data1=" }));
-        EXPECT_EQ(readBytes(captionFile()), test::sampleCaptionFile({ "data1=" }));
-    }
-
-    TEST_F(FkregWindow, CancelEndsWithoutWriting)
+    TEST_F(FkregWindow, FixedTextsAndCancelWithoutWriting)
     {
         const std::string pathText = test::samplePathFile({ "data1=" });
         const std::string captionText = test::sampleCaptionFile({ "data1=" });
@@ -132,29 +139,19 @@ namespace {
         QSignalSpy ended(&form, &Fkreg::ended);
         ASSERT_TRUE(form.Form_Load());
         form.show();
+        EXPECT_EQ(form.windowTitle(), qText(fkreg_texts::windowCaption));
+        EXPECT_EQ(control<QLabel>(form, "Label1")->text(), qText(fkreg_texts::introduction));
+        EXPECT_EQ(control<QLabel>(form, "Label3")->text(), qText(fkreg_texts::keyHint));
+        EXPECT_FALSE(control<QLabel>(form, "Image1")->pixmap().isNull());
+        QPushButton* command2 = control<QPushButton>(form, "Command2");
+        EXPECT_EQ(command2->text(), qText(fkreg_texts::cancelCaption));
 
-        control<QPushButton>(form, "Command2")->click();
+        command2->click();
 
         EXPECT_FALSE(form.isVisible());
         EXPECT_EQ(ended.count(), 1);
         EXPECT_EQ(readBytes(pathFile()), pathText);
         EXPECT_EQ(readBytes(captionFile()), captionText);
-    }
-
-    TEST_F(FkregWindow, UnusableFileIsReportedAsAnError)
-    {
-        const std::string pathText = test::crlfLines({ "[SuppPath]", "data1=x" });
-        install(pathText, test::sampleCaptionFile({ "data1=" }));
-        Fkreg form(programFolder.path(), OspEnvironment::fromEnvironment());
-        ASSERT_TRUE(form.Form_Load());
-
-        MessageBoxAnswer answer;
-        control<QPushButton>(form, "Command1")->click();
-
-        EXPECT_EQ(answer.icon, QMessageBox::Critical);
-        EXPECT_TRUE(answer.text.startsWith(QStringLiteral("\\V-FKEY\\LV01.INI"))) << answer.text.toStdString();
-        EXPECT_EQ(readBytes(pathFile()), pathText);
-        EXPECT_EQ(readBytes(captionFile()), test::sampleCaptionFile({ "data1=" }));
     }
 
     struct StartupCase {

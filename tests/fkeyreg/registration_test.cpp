@@ -55,18 +55,6 @@ namespace {
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(files.captionFile.folder), {}), 1);
     }
 
-    TEST_F(KeyFileCopies, RemoveClearsTheFirstEntryOfEachFile)
-    {
-        const KeyFiles files = place(samplePathFile({ "data1=/opt/Trazor", "data2=/usr/Trazor" }),
-            sampleCaptionFile({ "data1=計算機", "data2=トレーザー" }));
-
-        const KeyChange change = removeProgram(files);
-
-        ASSERT_TRUE(change.succeeded) << change.message;
-        EXPECT_EQ(readBytes(files.pathFile.path()), samplePathFile({ "data1=", "data2=/usr/Trazor" }));
-        EXPECT_EQ(readBytes(files.captionFile.path()), sampleCaptionFile({ "data1=計算機", "data2=" }));
-    }
-
     TEST_F(KeyFileCopies, FullFileIsLeftAsItWas)
     {
         const std::string full
