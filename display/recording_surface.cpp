@@ -24,13 +24,13 @@ Primitive RecordingSurface::Make(Primitive::Kind kind, Colour colour) const
     return p;
 }
 
-void RecordingSurface::Clear() { primitives_.push_back(Make(Primitive::Kind::Clear, back_)); }
+void RecordingSurface::Clear() { Record(Make(Primitive::Kind::Clear, back_)); }
 
 void RecordingSurface::Line(double u1, double v1, double u2, double v2, Colour colour)
 {
     Primitive p = Make(Primitive::Kind::Line, colour);
     p.u1 = u1, p.v1 = v1, p.u2 = u2, p.v2 = v2;
-    primitives_.push_back(p);
+    Record(p);
     lastU_ = u2, lastV_ = v2;
 }
 
@@ -40,7 +40,7 @@ void RecordingSurface::Box(double u1, double v1, double u2, double v2, Colour co
 {
     Primitive p = Make(Primitive::Kind::Box, colour);
     p.u1 = u1, p.v1 = v1, p.u2 = u2, p.v2 = v2;
-    primitives_.push_back(p);
+    Record(p);
     lastU_ = u2, lastV_ = v2;
 }
 
@@ -48,28 +48,28 @@ void RecordingSurface::Circle(double u, double v, double radius, Colour colour)
 {
     Primitive p = Make(Primitive::Kind::Circle, colour);
     p.u1 = u, p.v1 = v, p.radius = radius;
-    primitives_.push_back(p);
+    Record(p);
 }
 
 void RecordingSurface::Arc(double u, double v, double radius, double start, double end, Colour colour)
 {
     Primitive p = Make(Primitive::Kind::Arc, colour);
     p.u1 = u, p.v1 = v, p.radius = radius, p.start = start, p.end = end;
-    primitives_.push_back(p);
+    Record(p);
 }
 
 void RecordingSurface::SetPixel(double u, double v, Colour colour)
 {
     Primitive p = Make(Primitive::Kind::Pixel, colour);
     p.u1 = u, p.v1 = v;
-    primitives_.push_back(p);
+    Record(p);
 }
 
 void RecordingSurface::Text(double u, double v, const std::string& text)
 {
     Primitive p = Make(Primitive::Kind::Text, textColour_);
     p.u1 = u, p.v1 = v, p.text = text;
-    primitives_.push_back(p);
+    Record(p);
 }
 
 double RecordingSurface::TextHeight(const std::string&) const

@@ -57,9 +57,17 @@ public:
     // Primitives drawn since the last Clear.
     std::vector<Primitive> SinceLastClear() const;
     void Forget() { primitives_.clear(); }
+    // A surface that only measures (the headless checker without a picture) keeps nothing, so
+    // memory stays flat however long the program is.
+    void SetKeeping(bool keep) { keep_ = keep; }
 
 private:
     Primitive Make(Primitive::Kind kind, Colour colour) const;
+    void Record(const Primitive& primitive)
+    {
+        if (keep_)
+            primitives_.push_back(primitive);
+    }
 
     std::vector<Primitive> primitives_;
     ModelWindow window_;
@@ -70,6 +78,7 @@ private:
     DrawMode mode_ = DrawMode::Copy;
     double fontSize_ = 9;
     double lastU_ = 0, lastV_ = 0;
+    bool keep_ = true;
 };
 
 } // namespace trazor
