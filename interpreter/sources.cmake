@@ -10,4 +10,5 @@ target_sources(trazor_core PRIVATE
     interpreter/headless_host.cpp
     interpreter/reset_values.cpp
     interpreter/run_control.cpp
+    interpreter/program_text.cpp
 )

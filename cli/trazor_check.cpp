@@ -1,0 +1,213 @@
+// trazor-check: runs an NC program headless, as a batch run from a reset, and reports the blocks
+// executed, how the run ended, the machining time and every message with its line.
+//
+//   trazor-check [options] FILE
+//     --json              the report as one JSON object
+//     --trace FILE|-      one JSON object per executed block
+//     --png FILE          the picture of the standard view after the run
+//     --size WxH          viewport of the picture in pixels (default 1000x700)
+//     --fanuc             FANUC dialect with the decimal-point check
+//     --unit N            1 = 1 mm, 2 = 0.01 mm, 3 = 0.001 mm, 4 = 1 inch
+//     --limits PX,PZ,MX,MZ soft limits (default 500,200,-200,-200)
+//     --block-delete      block-delete switch on
+//
+// Exit status: 0 the program ran without error messages, 1 it ran and raised errors,
+// 2 bad usage or unreadable input.
+#include "cli/check_run.h"
+#include "cli/report.h"
+#include "display/recording_surface.h"
+#include "interpreter/program_text.h"
+
+#ifdef TRAZOR_CHECK_PICTURE
+#include "cli/picture_output.h"
+#endif
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace trazor {
+namespace {
+
+    struct Options {
+        std::string file;
+        bool json = false;
+        std::string trace;
+        std::string png;
+        int width = 1000;
+        int height = 700;
+        bool fanuc = false;
+        double unit = 1;
+        bool blockDelete = false;
+        bool limitsGiven = false;
+        double limits[4] = { 500, 200, -200, -200 };
+    };
+
+    int Usage(const std::string& problem)
+    {
+        std::cerr << "trazor-check: " << problem << "\n"
+                  << "usage: trazor-check [--json] [--trace FILE|-] [--png FILE [--size WxH]] [--fanuc] [--unit N]\n"
+                  << "                    [--limits PX,PZ,MX,MZ] [--block-delete] FILE\n";
+        return 2;
+    }
+
+    bool ParseNumbers(const std::string& text, char separator, std::vector<double>& out)
+    {
+        std::stringstream stream(text);
+        std::string item;
+        while (std::getline(stream, item, separator)) {
+            char* end = nullptr;
+            double value = std::strtod(item.c_str(), &end);
+            if (item.empty() || *end != '\0' || !std::isfinite(value))
+                return false;
+            out.push_back(value);
+        }
+        return true;
+    }
+
+    // Returns an error text, or "" when the options are sound.
+    std::string ParseOptions(int argc, char** argv, Options& o)
+    {
+        for (int i = 1; i < argc; ++i) {
+            std::string arg = argv[i];
+            auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
+            if (arg == "--json") {
+                o.json = true;
+            } else if (arg == "--fanuc") {
+                o.fanuc = true;
+            } else if (arg == "--block-delete") {
+                o.blockDelete = true;
+            } else if (arg == "--trace" || arg == "--png" || arg == "--size" || arg == "--unit" || arg == "--limits") {
+                const char* v = value();
+                if (!v)
+                    return arg + " needs a value";
+                std::vector<double> numbers;
+                if (arg == "--trace") {
+                    o.trace = v;
+                } else if (arg == "--png") {
+                    o.png = v;
+                } else if (arg == "--size") {
+                    if (!ParseNumbers(v, 'x', numbers) || numbers.size() != 2 || numbers[0] < 16 || numbers[1] < 16
+                        || numbers[0] > 8000 || numbers[1] > 8000)
+                        return "--size wants WxH between 16x16 and 8000x8000";
+                    o.width = static_cast<int>(numbers[0]);
+                    o.height = static_cast<int>(numbers[1]);
+                } else if (arg == "--unit") {
+                    if (!ParseNumbers(v, ',', numbers) || numbers.size() != 1 || numbers[0] < 1 || numbers[0] > 4
+                        || numbers[0] != std::floor(numbers[0]))
+                        return "--unit wants 1, 2, 3 or 4";
+                    o.unit = numbers[0];
+                } else {
+                    if (!ParseNumbers(v, ',', numbers) || numbers.size() != 4)
+                        return "--limits wants four numbers PX,PZ,MX,MZ";
+                    std::copy(numbers.begin(), numbers.end(), o.limits);
+                    o.limitsGiven = true;
+                }
+            } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
+                return "unknown option " + arg;
+            } else if (o.file.empty()) {
+                o.file = arg;
+            } else {
+                return "only one program file";
+            }
+        }
+        if (o.file.empty())
+            return "no program file given";
+        return "";
+    }
+
+    // Reads the whole file; returns an error text or "".
+    std::string ReadFile(const std::string& path, std::string& bytes)
+    {
+        std::error_code error;
+        if (std::filesystem::is_directory(path, error))
+            return path + ": is a folder, not a program file";
+        std::ifstream file(path, std::ios::binary);
+        if (!file)
+            return path + ": cannot be read (" + std::strerror(errno) + ")";
+        std::ostringstream content;
+        content << file.rdbuf();
+        if (file.bad())
+            return path + ": read failed";
+        bytes = content.str();
+        return "";
+    }
+
+    void Configure(InterpreterState& st, const Options& o)
+    {
+        st.FanucMode = o.fanuc;
+        st.Unit = o.unit;
+        st.BlockDeleteOn = o.blockDelete;
+        st.LimitPlusX = o.limits[0];
+        st.LimitPlusZ = o.limits[1];
+        st.LimitMinusX = o.limits[2];
+        st.LimitMinusZ = static_cast<float>(o.limits[3]);
+    }
+
+    int Report(const Options& o, const CheckResult& result)
+    {
+        if (!o.trace.empty()) {
+            std::ofstream file;
+            std::ostream* out = &std::cout;
+            if (o.trace != "-") {
+                file.open(o.trace, std::ios::binary);
+                if (!file)
+                    return Usage(o.trace + ": cannot write the trace");
+                out = &file;
+            }
+            for (const auto& record : result.trace)
+                WriteTraceLine(*out, record);
+        }
+        if (o.json)
+            WriteJsonReport(std::cout, result);
+        else if (o.trace != "-")
+            WriteTextReport(std::cout, result);
+        return result.errorBlocks == 0 ? 0 : 1;
+    }
+
+} // namespace
+} // namespace trazor
+
+int main(int argc, char** argv)
+{
+    using namespace trazor;
+    Options options;
+    if (std::string problem = ParseOptions(argc, argv, options); !problem.empty())
+        return Usage(problem);
+    std::string bytes;
+    if (std::string problem = ReadFile(options.file, bytes); !problem.empty()) {
+        std::cerr << "trazor-check: " << problem << "\n";
+        return 2;
+    }
+    DecodedProgram program = DecodeProgram(bytes);
+    bytes.clear();
+    bytes.shrink_to_fit();
+
+    CheckHost host(std::move(program.text), !options.trace.empty());
+    if (!options.png.empty()) {
+#ifdef TRAZOR_CHECK_PICTURE
+        CheckResult result;
+        std::string problem = RunWithPicture(host, [&](InterpreterState& st) { Configure(st, options); },
+            options.png, options.width, options.height, result);
+        if (!problem.empty()) {
+            std::cerr << "trazor-check: " << problem << "\n";
+            return 2;
+        }
+        return Report(options, result);
+#else
+        return Usage("this build has no picture output (built without Qt)");
+#endif
+    }
+    RecordingSurface trace, xScale, zScale;
+    for (RecordingSurface* pane : { &trace, &xScale, &zScale })
+        pane->SetKeeping(false);
+    Interpreter in(trace, xScale, zScale, host);
+    Configure(in.st, options);
+    CheckResult result = RunCheck(in, host);
+    return Report(options, result);
+}

@@ -1,0 +1,95 @@
+#include "interpreter/program_text.h"
+#include "interpreter/text.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <vector>
+
+namespace trazor {
+
+bool IsValidUtf8(std::string_view bytes)
+{
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        auto b = static_cast<unsigned char>(bytes[i]);
+        int extra = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : -1;
+        if (extra < 0 || i + static_cast<std::size_t>(extra) >= bytes.size())
+            return false;
+        char32_t c = extra == 0 ? b : b & (0x3F >> extra);
+        for (int k = 1; k <= extra; ++k) {
+            auto next = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
+            if ((next >> 6) != 2)
+                return false;
+            c = (c << 6) | (next & 0x3F);
+        }
+        static constexpr char32_t minimum[] = { 0, 0x80, 0x800, 0x10000 };
+        if (c < minimum[extra] || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000))
+            return false;
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return true;
+}
+
+std::u16string DecodeCp932(std::string_view bytes)
+{
+    std::u16string out;
+    iconv_t cd = iconv_open("UTF-16LE", "CP932");
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return FromUtf8(bytes); // no converter: keep what UTF-8 decoding gives
+    out.reserve(bytes.size());
+    std::vector<char> buffer(4096);
+    char* in = const_cast<char*>(bytes.data());
+    std::size_t inLeft = bytes.size();
+    while (inLeft > 0) {
+        char* outPtr = buffer.data();
+        std::size_t outLeft = buffer.size();
+        std::size_t result = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+        for (char* p = buffer.data(); p + 1 < outPtr; p += 2)
+            out += static_cast<char16_t>(static_cast<unsigned char>(p[0]) | (static_cast<unsigned char>(p[1]) << 8));
+        if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
+            // An invalid or truncated sequence: mark it and go on with the next byte.
+            out += u'\uFFFD';
+            ++in;
+            --inLeft;
+        }
+    }
+    iconv_close(cd);
+    return out;
+}
+
+std::u16string WithCrLf(std::u16string_view text)
+{
+    std::u16string out;
+    out.reserve(text.size() + text.size() / 32);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char16_t c = text[i];
+        if (c == u'\r') {
+            out += u"\r\n";
+            if (i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+        } else if (c == u'\n') {
+            out += u"\r\n";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+DecodedProgram DecodeProgram(std::string_view bytes)
+{
+    DecodedProgram program;
+    if (IsValidUtf8(bytes)) {
+        if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+            bytes.remove_prefix(3);
+        program.text = WithCrLf(FromUtf8(bytes));
+        program.encoding = TextEncoding::Utf8;
+    } else {
+        program.text = WithCrLf(DecodeCp932(bytes));
+        program.encoding = TextEncoding::Cp932;
+    }
+    return program;
+}
+
+} // namespace trazor

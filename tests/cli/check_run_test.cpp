@@ -1,0 +1,115 @@
+// The headless checker: per-block trace and messages with their lines, the report texts, and the
+// program's exit status on good and bad input.
+#include "cli/check_run.h"
+#include "cli/report.h"
+#include "display/recording_surface.h"
+#include "interpreter/messages.h"
+#include "interpreter/text.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace trazor {
+namespace {
+
+    CheckResult Check(const char* program, bool fanuc = false)
+    {
+        CheckHost host(FromUtf8(program), true);
+        RecordingSurface trace, xScale, zScale;
+        Interpreter in(trace, xScale, zScale, host);
+        in.st.FanucMode = fanuc;
+        return RunCheck(in, host);
+    }
+
+    TEST(CheckRun, MessagesCarryTheLineOfTheirBlock)
+    {
+        CheckResult r = Check("O1\r\nG50 X100. Z50.\r\n\r\nG50 X-300.\r\nG50 X100. M02\r\nG50 X1.\r\n");
+        EXPECT_EQ(r.blocks, 5);
+        EXPECT_TRUE(r.programEnd);
+        EXPECT_EQ(r.errorBlocks, 1);
+        ASSERT_EQ(r.messages.size(), 2U);
+        EXPECT_EQ(r.messages[0].line, 4);
+        EXPECT_EQ(r.messages[0].text, msg::XMinusLimit);
+        EXPECT_EQ(r.messages[1].line, 5); // the run's own end message goes to the M02 line
+        EXPECT_EQ(r.messages[1].text, msg::ProgramEnd);
+    }
+
+    TEST(CheckRun, TraceRecordsEveryBlock)
+    {
+        CheckResult r = Check("G50 X100. Z50.\r\nG91 X10. M02\r\n");
+        ASSERT_EQ(r.trace.size(), 2U);
+        EXPECT_EQ(r.trace[0].line, 1);
+        EXPECT_EQ(r.trace[0].block, "G50 X100. Z50.");
+        EXPECT_EQ(r.trace[0].mode, "00");
+        EXPECT_EQ(r.trace[1].line, 2);
+        EXPECT_EQ(r.trace[1].block, "G91 X10. M02");
+        EXPECT_EQ(r.trace[1].x, 110);
+        EXPECT_EQ(r.trace[1].cx, 110);
+        EXPECT_EQ(r.trace[1].stop, StopEnd);
+        EXPECT_FALSE(r.trace[1].message.has_value());
+
+        std::ostringstream line;
+        WriteTraceLine(line, r.trace[1]);
+        EXPECT_EQ(line.str(), "{\"line\":2,\"block\":\"G91 X10. M02\",\"mode\":\"00\",\"x\":110,\"z\":50,\"cx\":110,"
+                              "\"cz\":50,\"time\":0.2,\"stop\":2,\"msg\":null}\n");
+    }
+
+    TEST(CheckRun, FanucMessagesInTheTrace)
+    {
+        CheckResult r = Check("G0 X20 Z-3.\r\n", true);
+        ASSERT_EQ(r.trace.size(), 1U);
+        EXPECT_EQ(*r.trace[0].message, "X20" + std::string(msg::NoDecimalPoint));
+        EXPECT_EQ(r.trace[0].stop, StopError);
+    }
+
+    TEST(CheckReport, Texts)
+    {
+        EXPECT_EQ(ClockText(3725.5F), "1:02:05.50");
+        EXPECT_EQ(ClockText(59.999F), "0:01:00.00");
+        EXPECT_EQ(ClockText(0), "0:00:00.00");
+        EXPECT_EQ(JsonString("a\"b\\c\n\x01"), "\"a\\\"b\\\\c\\n\\u0001\"");
+        EXPECT_EQ(ShortestText(0.1F), "0.1");
+        EXPECT_EQ(ShortestText(42.265), "42.265");
+
+        CheckResult r;
+        r.blocks = 3;
+        r.machiningTime = 12.5F;
+        r.messages.push_back({ 2, "計算エラー発生" });
+        std::ostringstream text;
+        WriteTextReport(text, r);
+        EXPECT_EQ(text.str(), "blocks: 3\nend: end of text\ntime: 0:00:12.50 (12.5 s)\nline 2: 計算エラー発生\n");
+        std::ostringstream json;
+        WriteJsonReport(json, r);
+        EXPECT_EQ(json.str(), "{\"blocks\":3,\"end\":\"end of text\",\"time\":12.5,\"clock\":\"0:00:12.50\","
+                              "\"messages\":[{\"line\":2,\"text\":\"計算エラー発生\"}]}\n");
+    }
+
+    int RunBinary(const std::string& arguments)
+    {
+        std::string command = std::string(TRAZOR_CHECK_BINARY) + " " + arguments + " >/dev/null 2>&1";
+        int status = std::system(command.c_str());
+        return WEXITSTATUS(status);
+    }
+
+    TEST(CheckProgram, ExitStatus)
+    {
+        EXPECT_EQ(RunBinary(std::string(TRAZOR_EXAMPLES_DIR) + "/osp-turning.MIN"), 0);
+        EXPECT_EQ(RunBinary("/nonexistent/program.MIN"), 2);
+        EXPECT_EQ(RunBinary(std::string(TRAZOR_EXAMPLES_DIR)), 2); // a folder
+        EXPECT_EQ(RunBinary(""), 2);
+        EXPECT_EQ(RunBinary("--unit 9 x.MIN"), 2);
+        EXPECT_EQ(RunBinary("--bogus x.MIN"), 2);
+
+        auto path = std::filesystem::temp_directory_path() / "trazor-check-error.MIN";
+        std::ofstream(path, std::ios::binary) << "G0 X-300.\r\n";
+        EXPECT_EQ(RunBinary(path.string()), 1);
+        std::filesystem::remove(path);
+    }
+
+} // namespace
+} // namespace trazor
