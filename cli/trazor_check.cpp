@@ -10,6 +10,12 @@
 //     --unit N            1 = 1 mm, 2 = 0.01 mm, 3 = 0.001 mm, 4 = 1 inch
 //     --limits PX,PZ,MX,MZ soft limits (default 500,200,-200,-200)
 //     --block-delete      block-delete switch on
+//     --optional-stop     optional-stop switch on
+//     --g2-mirror, --x-mirror, --vertical   the display switches of the same names
+//     --no-settings       ignore the values stored by Trazor (soft limits, unit, dialect, views)
+//
+// Without --no-settings the values Trazor stored in the user's settings store are used; the
+// flags override them.
 //
 // Exit status: 0 the program ran without error messages, 1 it ran and raised errors,
 // 2 bad usage or unreadable input.
@@ -17,6 +23,7 @@
 #include "cli/report.h"
 #include "display/recording_surface.h"
 #include "interpreter/program_text.h"
+#include "interpreter/stored_settings.h"
 
 #ifdef TRAZOR_CHECK_PICTURE
 #include "cli/picture_output.h"
@@ -41,9 +48,14 @@ namespace {
         std::string png;
         int width = 1000;
         int height = 700;
+        bool useSettings = true;
         bool fanuc = false;
-        double unit = 1;
+        double unit = 0; // 0: as stored
         bool blockDelete = false;
+        bool optionalStop = false;
+        bool g2Mirror = false;
+        bool xMirror = false;
+        bool vertical = false;
         bool limitsGiven = false;
         double limits[4] = { 500, 200, -200, -200 };
     };
@@ -52,7 +64,8 @@ namespace {
     {
         std::cerr << "trazor-check: " << problem << "\n"
                   << "usage: trazor-check [--json] [--trace FILE|-] [--png FILE [--size WxH]] [--fanuc] [--unit N]\n"
-                  << "                    [--limits PX,PZ,MX,MZ] [--block-delete] FILE\n";
+                  << "                    [--limits PX,PZ,MX,MZ] [--block-delete] [--optional-stop] [--g2-mirror]\n"
+                  << "                    [--x-mirror] [--vertical] [--no-settings] FILE\n";
         return 2;
     }
 
@@ -82,6 +95,16 @@ namespace {
                 o.fanuc = true;
             } else if (arg == "--block-delete") {
                 o.blockDelete = true;
+            } else if (arg == "--optional-stop") {
+                o.optionalStop = true;
+            } else if (arg == "--g2-mirror") {
+                o.g2Mirror = true;
+            } else if (arg == "--x-mirror") {
+                o.xMirror = true;
+            } else if (arg == "--vertical") {
+                o.vertical = true;
+            } else if (arg == "--no-settings") {
+                o.useSettings = false;
             } else if (arg == "--trace" || arg == "--png" || arg == "--size" || arg == "--unit" || arg == "--limits") {
                 const char* v = value();
                 if (!v)
@@ -138,15 +161,29 @@ namespace {
         return "";
     }
 
+    // Stored settings first, then the flags on top.
     void Configure(InterpreterState& st, const Options& o)
     {
-        st.FanucMode = o.fanuc;
-        st.Unit = o.unit;
+        if (o.useSettings) {
+            std::vector<std::string> problems;
+            ApplyParameterSettings(ReadSettingsFile(DefaultSettingsPath()), st, problems);
+            for (const auto& problem : problems)
+                std::cerr << "trazor-check: stored setting " << problem << " is not usable; the default is used\n";
+        }
+        st.FanucMode = st.FanucMode || o.fanuc;
+        st.G2Mirror = st.G2Mirror || o.g2Mirror;
+        st.XMirror = st.XMirror || o.xMirror;
+        st.VerticalView = st.VerticalView || o.vertical;
         st.BlockDeleteOn = o.blockDelete;
-        st.LimitPlusX = o.limits[0];
-        st.LimitPlusZ = o.limits[1];
-        st.LimitMinusX = o.limits[2];
-        st.LimitMinusZ = static_cast<float>(o.limits[3]);
+        st.OptionalStopOn = o.optionalStop;
+        if (o.unit != 0)
+            st.Unit = o.unit;
+        if (o.limitsGiven) {
+            st.LimitPlusX = o.limits[0];
+            st.LimitPlusZ = o.limits[1];
+            st.LimitMinusX = o.limits[2];
+            st.LimitMinusZ = static_cast<float>(o.limits[3]);
+        }
     }
 
     int Report(const Options& o, const CheckResult& result)

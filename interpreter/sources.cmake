@@ -11,4 +11,5 @@ target_sources(trazor_core PRIVATE
     interpreter/reset_values.cpp
     interpreter/run_control.cpp
     interpreter/program_text.cpp
+    interpreter/stored_settings.cpp
 )

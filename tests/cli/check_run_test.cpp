@@ -89,16 +89,16 @@ namespace {
                               "\"messages\":[{\"line\":2,\"text\":\"計算エラー発生\"}]}\n");
     }
 
-    int RunBinary(const std::string& arguments)
+    int RunBinary(const std::string& arguments, const std::string& environment = "")
     {
-        std::string command = std::string(TRAZOR_CHECK_BINARY) + " " + arguments + " >/dev/null 2>&1";
+        std::string command = environment + " " + TRAZOR_CHECK_BINARY + " " + arguments + " >/dev/null 2>&1";
         int status = std::system(command.c_str());
         return WEXITSTATUS(status);
     }
 
     TEST(CheckProgram, ExitStatus)
     {
-        EXPECT_EQ(RunBinary(std::string(TRAZOR_EXAMPLES_DIR) + "/osp-turning.MIN"), 0);
+        EXPECT_EQ(RunBinary("--no-settings " + std::string(TRAZOR_EXAMPLES_DIR) + "/osp-turning.MIN"), 0);
         EXPECT_EQ(RunBinary("/nonexistent/program.MIN"), 2);
         EXPECT_EQ(RunBinary(std::string(TRAZOR_EXAMPLES_DIR)), 2); // a folder
         EXPECT_EQ(RunBinary(""), 2);
@@ -107,8 +107,22 @@ namespace {
 
         auto path = std::filesystem::temp_directory_path() / "trazor-check-error.MIN";
         std::ofstream(path, std::ios::binary) << "G0 X-300.\r\n";
-        EXPECT_EQ(RunBinary(path.string()), 1);
+        EXPECT_EQ(RunBinary("--no-settings " + path.string()), 1);
         std::filesystem::remove(path);
+    }
+
+    TEST(CheckProgram, StoredSettingsAndFlags)
+    {
+        auto dir = std::filesystem::temp_directory_path() / "trazor-check-config";
+        std::filesystem::create_directories(dir / "Trazor");
+        std::ofstream(dir / "Trazor" / "Trazor.ini") << "[Parameter]\nNVLX=-10\n";
+        auto program = dir / "p.MIN";
+        std::ofstream(program, std::ios::binary) << "G0 X-20.\r\n";
+        std::string env = "XDG_CONFIG_HOME=" + dir.string();
+        EXPECT_EQ(RunBinary(program.string(), env), 1); // X-20 lies beyond the stored minus limit
+        EXPECT_EQ(RunBinary("--no-settings " + program.string(), env), 0);
+        EXPECT_EQ(RunBinary("--limits 500,200,-200,-200 " + program.string(), env), 0);
+        std::filesystem::remove_all(dir);
     }
 
 } // namespace
