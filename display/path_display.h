@@ -22,7 +22,11 @@ void RedrawBackground(Interpreter& in);
 void DrawEndPointLabels(Interpreter& in);
 // Path colours at a tool change: the next colour of the per-tool cycle, or the fixed scheme.
 void SelectToolColours(Interpreter& in);
-// Option-driven marks after a move; machine coordinates.
+// Direction from the end point E (endX, endZ) to a reference point R, in radians, in the
+// (Z, X / 2) plane, measured from +Z toward +X (0 to 2 pi).
+double DirectionAngle(const InterpreterState& st, double endX, double endZ, double refX, double refZ);
+// Option-driven marks after a move; machine coordinates. Each draws only when its switch is on
+// (RapidArrowOn, NoseRDisplay) and the move has length.
 void DrawRapidArrow(Interpreter& in, double targetX, double targetZ, double currentX, double currentZ);
 void DrawNoseRMark(Interpreter& in, double targetX, double targetZ, double currentX, double currentZ);
 void DrawNoseRMarkArcCW(Interpreter& in, double targetX, double targetZ, double centreX, double centreZ);
