@@ -24,5 +24,11 @@ test: build
 run: build
 	@bash scripts/run-sample $(BUILD)
 
+# Benchmarks build in their own optimised tree.
+bench: setup
+	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRAZOR_BENCH=ON >/dev/null
+	@cmake --build build-bench -j$(JOBS) --target interpreter_bench generate-program
+	@build-bench/bench/interpreter_bench
+
 clean:
 	rm -rf $(BUILD)

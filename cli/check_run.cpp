@@ -1,4 +1,5 @@
 #include "cli/check_run.h"
+#include "interpreter/number_format.h"
 #include "interpreter/run_control.h"
 #include "interpreter/text.h"
 
@@ -49,7 +50,7 @@ void CheckHost::AfterBlock()
         while (!block.empty() && (block.front() == u'\n' || block.front() == u'\r'))
             block.remove_prefix(1);
         record.block = ToUtf8(block);
-        record.mode = Get(Readout::Gcode, 0);
+        record.mode = FormatTwoDigits(st.ShownMotionMode);
         record.x = st.TargetX;
         record.z = st.TargetZ;
         record.cx = st.CurrentX;

@@ -40,7 +40,20 @@ namespace {
 
 } // namespace
 
+void NoteShownMotionMode(InterpreterState& st)
+{
+    st.ShownMotionMode = st.MotionMode;
+    if (st.MotionMode == 4)
+        st.MotionMode = st.PreviousMotionMode; // a dwell shows 04 for its own block only
+}
+
 void RefreshBlockDisplays(Interpreter& in)
+{
+    NoteShownMotionMode(in.st);
+    WriteBlockReadouts(in);
+}
+
+void WriteBlockReadouts(Interpreter& in)
 {
     auto& st = in.st;
     RunHost& host = in.host;
@@ -50,9 +63,7 @@ void RefreshBlockDisplays(Interpreter& in)
     host.SetReadout(Readout::FEED, 0, FormatFixed3(st.Feed));
     host.SetReadout(Readout::ToolNumber, 0, DecimalText(st.ToolWord));
 
-    host.SetReadout(Readout::Gcode, 0, FormatTwoDigits(st.MotionMode));
-    if (st.MotionMode == 4)
-        st.MotionMode = st.PreviousMotionMode; // a dwell shows 04 for its own block only
+    host.SetReadout(Readout::Gcode, 0, FormatTwoDigits(st.ShownMotionMode));
     host.SetReadout(Readout::Gcode, 1, DecimalText(st.DistanceMode));
     if (st.FanucMode)
         host.SetReadout(Readout::Gcode, 2, st.FeedMode == 95 ? "99" : "98");

@@ -5,8 +5,14 @@
 
 namespace trazor {
 
-// Writes the block state into the readouts of the main window.
+// Writes the block state into the readouts of the main window. A dwell block shows 04 and then
+// gives the mode back to the block before it.
 void RefreshBlockDisplays(Interpreter& in);
+// The two halves of RefreshBlockDisplays. A batch run neither pauses nor yields, so nobody sees
+// the readouts until it ends: it only notes the shown mode per block, and run control writes the
+// readouts once when the batch run ends.
+void NoteShownMotionMode(InterpreterState& st);
+void WriteBlockReadouts(Interpreter& in);
 // G50: a positive S word becomes the spindle-speed ceiling.
 void ApplySpindleLimit(Interpreter& in);
 // The one pause routine: returns at once in a batch run, otherwise waits while the user

@@ -163,7 +163,10 @@ void ExecuteBlock(Interpreter& in, const ScannedAxes& axes)
             st.PreviousMotionMode = st.MotionMode;
     }
     AddSpecialMCodeTime(st);
-    RefreshBlockDisplays(in);
+    if (st.BatchRun)
+        NoteShownMotionMode(st);
+    else
+        RefreshBlockDisplays(in);
     UpdateCurrentPosition(st);
     if (st.BatchRun)
         return;

@@ -1,9 +1,9 @@
+// Number texts. Written with std::to_chars and std::from_chars rather than printf and strtod:
+// every word of every block passes through them, and a batch run must stay fast.
 #include "interpreter/number_format.h"
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace trazor {
 
@@ -17,22 +17,7 @@ namespace {
         return text;
     }
 
-    void TrimTrailingZeros(std::string& text)
-    {
-        auto point = text.find('.');
-        if (point == std::string::npos)
-            return;
-        auto end = text.find_first_of("eE", point);
-        std::string exponent = end == std::string::npos ? std::string() : text.substr(end);
-        std::string mantissa = text.substr(0, end);
-        while (!mantissa.empty() && mantissa.back() == '0')
-            mantissa.pop_back();
-        if (!mantissa.empty() && mantissa.back() == '.')
-            mantissa.pop_back();
-        text = mantissa + exponent;
-    }
-
-    // Writes the exponent of a printf text as the control does: "1e+08" -> "1E+08".
+    // Writes the exponent as the control does: "1e+08" -> "1E+08".
     void TidyExponent(std::string& text)
     {
         auto e = text.find('e');
@@ -40,20 +25,34 @@ namespace {
             text[e] = 'E';
     }
 
-    std::string GeneralText(double value, int significant)
+    std::string NonFiniteText(double value)
     {
         if (std::isnan(value))
             return "NaN";
-        if (std::isinf(value))
-            return value > 0 ? "Infinity" : "-Infinity";
+        return value > 0 ? "Infinity" : "-Infinity";
+    }
+
+    // printf's "%.<significant>g": trailing zeros dropped, exponent form outside 1e-5 .. 1e<significant>.
+    template <typename T> std::string GeneralText(T value, int significant)
+    {
+        if (!std::isfinite(value))
+            return NonFiniteText(static_cast<double>(value));
         if (value == 0)
             return "0";
         char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%.*g", significant, value);
-        std::string text = buffer;
-        TrimTrailingZeros(text);
+        auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significant);
+        std::string text(buffer, result.ptr);
         TidyExponent(text);
-        return WithoutNegativeZero(text);
+        return WithoutNegativeZero(std::move(text));
+    }
+
+    std::string FixedText(double value, int decimals)
+    {
+        char buffer[400];
+        auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+        if (result.ec != std::errc())
+            return GeneralText(value, 15);
+        return WithoutNegativeZero(std::string(buffer, result.ptr));
     }
 
 } // namespace
@@ -61,10 +60,8 @@ namespace {
 std::string FormatFixed(double value, int decimals)
 {
     if (!std::isfinite(value))
-        return GeneralText(value, 15);
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    return WithoutNegativeZero(buffer);
+        return NonFiniteText(value);
+    return FixedText(value, decimals);
 }
 
 std::string FormatFixed3(double value) { return FormatFixed(value, 3); }
@@ -72,21 +69,21 @@ std::string FormatFixed3(double value) { return FormatFixed(value, 3); }
 std::string FormatTwoDigits(double value)
 {
     if (!std::isfinite(value))
-        return GeneralText(value, 15);
+        return NonFiniteText(value);
     double rounded = std::round(value);
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%02.0f", std::fabs(rounded));
-    std::string text = buffer;
+    std::string text = FixedText(std::fabs(rounded), 0);
+    if (text.size() < 2)
+        text.insert(0, 2 - text.size(), '0');
     return rounded < 0 ? "-" + text : text;
 }
 
 std::string FormatTwoDigitsFixed2(double value)
 {
     if (!std::isfinite(value))
-        return GeneralText(value, 15);
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%05.2f", std::fabs(value));
-    std::string text = buffer;
+        return NonFiniteText(value);
+    std::string text = FixedText(std::fabs(value), 2);
+    if (text.size() < 5)
+        text.insert(0, 5 - text.size(), '0');
     if (value < 0 && text.find_first_of("123456789") != std::string::npos)
         text = "-" + text;
     return text;
@@ -97,7 +94,7 @@ std::string DecimalText(double value) { return GeneralText(value, 15); }
 std::string RoundedText(double value, int decimals)
 {
     if (!std::isfinite(value))
-        return GeneralText(value, 15);
+        return NonFiniteText(value);
     double scale = std::pow(10.0, decimals);
     double scaled = value * scale;
     if (std::fabs(scaled) < 1e15)
@@ -107,7 +104,7 @@ std::string RoundedText(double value, int decimals)
 
 std::string SingleText(float value)
 {
-    std::string text = GeneralText(static_cast<double>(value), 7);
+    std::string text = GeneralText(value, 7);
     if (text.find('E') == std::string::npos)
         return text;
     // Seven digits in exponent form do not always read back to the same 32-bit value; there
@@ -123,22 +120,38 @@ namespace {
 
     template <typename CharT> double LeadingNumber(std::basic_string_view<CharT> text)
     {
-        std::string ascii;
-        std::size_t i = 0;
+        // The leading number is copied into a small ASCII buffer and read with from_chars; a
+        // mantissa longer than the buffer is cut (digits beyond the 700th change nothing a double
+        // can hold, but the exponent position must stay right, so long texts use a string).
         auto at = [&](std::size_t k) -> char32_t { return k < text.size() ? static_cast<char32_t>(text[k]) : 0; };
         auto isDigit = [](char32_t c) { return c >= '0' && c <= '9'; };
+        std::string ascii;
+        char small[64];
+        std::size_t used = 0;
+        auto put = [&](char32_t c) {
+            if (used < sizeof small)
+                small[used] = static_cast<char>(c);
+            else {
+                if (ascii.empty())
+                    ascii.assign(small, sizeof small);
+                ascii += static_cast<char>(c);
+            }
+            ++used;
+        };
+        std::size_t i = 0;
+        bool negative = false;
         if (at(i) == '+' || at(i) == '-')
-            ascii += static_cast<char>(at(i++));
+            negative = at(i++) == '-';
         bool digits = false;
         while (isDigit(at(i))) {
-            ascii += static_cast<char>(at(i++));
+            put(at(i++));
             digits = true;
         }
         if (at(i) == '.') {
-            ascii += '.';
+            put('.');
             ++i;
             while (isDigit(at(i))) {
-                ascii += static_cast<char>(at(i++));
+                put(at(i++));
                 digits = true;
             }
         }
@@ -158,9 +171,20 @@ namespace {
                 expDigits = true;
             }
             if (expDigits)
-                ascii += exponent;
+                for (char c : exponent)
+                    put(static_cast<unsigned char>(c));
         }
-        return std::strtod(ascii.c_str(), nullptr);
+        const char* first = used <= sizeof small ? small : ascii.data();
+        const char* last = first + used;
+        double value = 0;
+        auto result = std::from_chars(first, last, value);
+        if (result.ec == std::errc::result_out_of_range) {
+            // from_chars leaves the value alone out of range; the number is then too large for a
+            // double (infinite) or too small (zero), as strtod reads it.
+            bool tiny = std::string_view(first, used).find("e-") != std::string_view::npos;
+            value = tiny ? 0.0 : HUGE_VAL;
+        }
+        return negative ? -value : value;
     }
 
 } // namespace

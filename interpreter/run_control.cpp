@@ -40,6 +40,8 @@ namespace {
         explicit RunScope(Interpreter& in) : in_(in) { in_.st.RunInProgress = true; }
         ~RunScope()
         {
+            if (in_.st.BatchRun)
+                WriteBlockReadouts(in_); // the readouts a batch run left unwritten
             in_.st.RunInProgress = false;
             auto pending = static_cast<RerunForm>(in_.st.PendingRerun);
             in_.st.PendingRerun = 0;

@@ -66,6 +66,7 @@ struct InterpreterState {
     // ---- Modal G state ----
     double MotionMode = 0; // G code selecting what a block does; `Gcode` item 0
     double PreviousMotionMode = 0; // mode of the last executed block that was not G4
+    double ShownMotionMode = 0; // mode shown in `Gcode` item 0 for the last block (04 for a dwell)
     double LastGValue = 0; // last G word read, whatever its group
     double DistanceMode = 0; // 90 absolute, 91 incremental; `Gcode` item 1
     double FeedMode = 0; // 94 mm/min, 95 mm/rev; `Gcode` item 2

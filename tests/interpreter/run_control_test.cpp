@@ -141,6 +141,9 @@ namespace {
         BatchRerun(batch.in, RerunForm::WholeProgram);
         EXPECT_EQ(batch.host.executed.size(), 5U);
         EXPECT_EQ(batch.in.st.CurrentX, 5);
+        // The readouts show the state the batch run ended with.
+        EXPECT_EQ(batch.host.Get(Readout::XA), "5.000");
+        EXPECT_EQ(batch.host.Get(Readout::Block), "5");
         EXPECT_FALSE(batch.in.st.BatchRun);
     }
 

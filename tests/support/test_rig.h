@@ -3,6 +3,7 @@
 #pragma once
 
 #include "display/recording_surface.h"
+#include "interpreter/block_execution.h"
 #include "interpreter/block_reading.h"
 #include "interpreter/headless_host.h"
 #include "interpreter/interpreter.h"
@@ -33,6 +34,9 @@ struct TestRig {
     {
         in.st.BlockText = (afterFirst ? u"\n" : u"") + FromUtf8(utf8);
         InterpretBlock(in);
+        // A batch run writes the readouts only when it ends; a test looks after every block.
+        if (in.st.BatchRun)
+            WriteBlockReadouts(in);
     }
 
     // The same as Block for a sequence of blocks, each a later line of a program.
