@@ -142,7 +142,8 @@ void InterpretBlock(Interpreter& in)
 {
     auto& st = in.st;
     ResetBlockWords(st);
-    in.host.SetReadout(Readout::Block, 0, DecimalText(st.BlockCount));
+    if (!st.BatchRun) // a batch run writes its readouts when it ends
+        in.host.SetReadout(Readout::Block, 0, DecimalText(st.BlockCount));
     ScannedAxes axes = ScanBlock(in);
     ExecuteBlock(in, axes);
 }

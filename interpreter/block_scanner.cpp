@@ -116,7 +116,7 @@ namespace {
         ReadWordValue(in);
         if (in.st.WordText.empty())
             return false;
-        double value = NumericValue(in.st.WordText);
+        double value = in.st.WordNumber;
         if (scaling == Scaling::Length)
             value = ScaleLength(in.st, value);
         else if (scaling == Scaling::Angle)
@@ -284,7 +284,7 @@ ScannedAxes ScanBlock(Interpreter& in)
         case u'M':
             ReadWordValue(in);
             if (!st.WordText.empty())
-                st.LastMCode = NumericValue(st.WordText);
+                st.LastMCode = st.WordNumber;
             ApplyMCode(st);
             break;
         case u'S': {

@@ -4,6 +4,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <string>
 
 namespace trazor {
 
@@ -102,6 +104,77 @@ std::string RoundedText(double value, int decimals)
     return GeneralText(value, 15);
 }
 
+namespace {
+
+    // The seven significant digits of a float between 1e-4 and 1e7 without printf: the float is
+    // M / 2^k exactly, so M * 10^p / 2^k rounded half to even gives the digits exactly. Returns
+    // false outside that range (and when rounding carries into the exponent form).
+    bool FastSingleText(float value, std::string& text, double& number)
+    {
+        if (!std::isfinite(value) || value == 0)
+            return false;
+        const double a = std::fabs(static_cast<double>(value));
+        if (a < 1e-4 || a >= 1e7)
+            return false;
+        static constexpr double powers[] = { 1e-4, 1e-3, 1e-2, 1e-1, 1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7 };
+        int e10 = -4;
+        while (e10 < 6 && a >= powers[e10 + 5])
+            ++e10;
+        int binaryExponent = 0;
+        const float fraction = std::frexp(std::fabs(value), &binaryExponent);
+        const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 24));
+        const int shift = 24 - binaryExponent; // 1 .. 38 in this range
+        const int p = 6 - e10; // 0 .. 10
+        std::uint64_t scaled = mantissa;
+        for (int k = 0; k < p; ++k)
+            scaled *= 10; // < 2^24 * 10^10 < 2^58
+        std::uint64_t digits = scaled >> shift;
+        const std::uint64_t rest = scaled & ((std::uint64_t { 1 } << shift) - 1);
+        const std::uint64_t half = std::uint64_t { 1 } << (shift - 1);
+        if (rest > half || (rest == half && (digits & 1) != 0))
+            ++digits;
+        if (digits >= 10000000) {
+            if (e10 == 6)
+                return false; // 9999999.5 and up print in exponent form
+            digits /= 10;
+            ++e10;
+        }
+        int decimals = 6 - e10;
+        // Trailing zeros of the fraction are not written.
+        while (decimals > 0 && digits % 10 == 0) {
+            digits /= 10;
+            --decimals;
+        }
+        static constexpr double divisors[] = { 1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10 };
+        number = static_cast<double>(digits) / divisors[decimals];
+        char buffer[32];
+        char* end = std::to_chars(buffer, buffer + sizeof buffer, digits).ptr;
+        std::string body(buffer, end);
+        if (decimals > 0) {
+            if (static_cast<int>(body.size()) <= decimals)
+                body.insert(0, static_cast<std::size_t>(decimals - static_cast<int>(body.size()) + 1), '0');
+            body.insert(body.size() - static_cast<std::size_t>(decimals), 1, '.');
+        }
+        if (value < 0) {
+            body.insert(body.begin(), '-');
+            number = -number;
+        }
+        text = std::move(body);
+        return true;
+    }
+
+} // namespace
+
+std::string SingleTextAndValue(float value, double& number)
+{
+    std::string text;
+    if (FastSingleText(value, text, number))
+        return text;
+    text = SingleText(value);
+    number = NumericValue(text);
+    return text;
+}
+
 std::string SingleText(float value)
 {
     std::string text = GeneralText(value, 7);
@@ -157,7 +230,31 @@ namespace {
         }
         if (!digits)
             return 0;
-        if (at(i) == 'E' || at(i) == 'e') {
+        const bool exponentFollows = at(i) == 'E' || at(i) == 'e';
+        // Up to 15 digits without an exponent: the digits as an integer divided by a power of
+        // ten are both exact in a double, so one division gives the correctly rounded value.
+        if (!exponentFollows && used <= 16) {
+            static constexpr double powers[] = { 1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12,
+                1e13, 1e14, 1e15, 1e16 };
+            std::uint64_t mantissa = 0;
+            int digitCount = 0;
+            int decimals = -1;
+            for (std::size_t k = 0; k < used; ++k) {
+                if (small[k] == '.') {
+                    decimals = 0;
+                    continue;
+                }
+                mantissa = mantissa * 10 + static_cast<std::uint64_t>(small[k] - '0');
+                ++digitCount;
+                if (decimals >= 0)
+                    ++decimals;
+            }
+            if (digitCount <= 15) {
+                double value = static_cast<double>(mantissa) / powers[decimals < 0 ? 0 : decimals];
+                return negative ? -value : value;
+            }
+        }
+        if (exponentFollows) {
             std::size_t k = i + 1;
             std::string exponent = "e";
             if (at(k) == '+' || at(k) == '-')

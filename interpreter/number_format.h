@@ -27,6 +27,8 @@ std::string RoundedText(double value, int decimals);
 // Text of a 32-bit float with at most 7 significant digits, no trailing zeros; exponent form
 // ("1E+08", "1.5E-07") for very large and very small values, readable by NumericValue.
 std::string SingleText(float value);
+// SingleText and the numeric value of that text in one step (the word reader's hot path).
+std::string SingleTextAndValue(float value, double& number);
 
 // The leading decimal number of a text: optional sign, digits, optional point and digits,
 // optional exponent (E, optional sign, digits). The first other character ends it; a text

@@ -56,6 +56,7 @@ struct InterpreterState {
     // readers step one or two past the end, so the position is held wider than 16 bits.
     int ScanPos = 0;
     std::u16string WordText; // text of the word value just read
+    double WordNumber = 0; // numeric value of WordText as the word reader left it
     bool InComment = false; // inside "(...)"; survives the end of a block
     bool DecimalPointSeen = false; // the word had "." or evaluated to 0
 

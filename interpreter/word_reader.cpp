@@ -90,9 +90,8 @@ void ReadWordValue(Interpreter& in)
     }
 
     Combine(accumulator, pendingOperator, NumericValue(number));
-    st.WordText = u"";
-    for (char c : SingleText(accumulator))
-        st.WordText += static_cast<char16_t>(c);
+    const std::string valueText = SingleTextAndValue(accumulator, st.WordNumber);
+    st.WordText.assign(valueText.begin(), valueText.end());
     if (accumulator == 0)
         st.DecimalPointSeen = true;
     st.ScanPos -= 1;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <random>
 #include <limits>
 
 namespace trazor {
@@ -59,6 +61,38 @@ namespace {
             SCOPED_TRACE(f);
             EXPECT_EQ(static_cast<float>(NumericValue(SingleText(f))), f);
         }
+    }
+
+    // The word reader's own digit routine must agree with the general one on every float.
+    TEST(NumberFormat, SingleTextFastPathAgreesWithTheGeneralForm)
+    {
+        std::mt19937 random(11);
+        std::uniform_int_distribution<std::uint32_t> bits;
+        std::uniform_real_distribution<double> exponent(-5, 7.5);
+        int checked = 0;
+        for (int i = 0; i < 300000; ++i) {
+            float f;
+            if (i % 2 == 0) {
+                std::uint32_t b = bits(random);
+                std::memcpy(&f, &b, sizeof f);
+            } else {
+                f = static_cast<float>(std::pow(10.0, exponent(random)) * (i % 4 == 1 ? -1 : 1));
+            }
+            double number = 0;
+            std::string fast = SingleTextAndValue(f, number);
+            std::string general = SingleText(f);
+            ASSERT_EQ(fast, general) << f;
+            if (std::isfinite(f)) {
+                ASSERT_EQ(number, NumericValue(general)) << general;
+                ++checked;
+            }
+        }
+        // Values on the rounding edges.
+        for (float f : { 1234567.5F, 9999999.0F, 9999999.5F, 0.0001F, 0.00009999999F, 1.0F, 2.5F, 1e7F, 123.4567F }) {
+            double number = 0;
+            EXPECT_EQ(SingleTextAndValue(f, number), SingleText(f)) << f;
+        }
+        EXPECT_GT(checked, 200000);
     }
 
     TEST(NumberFormat, NumericValueTakesTheLeadingNumber)
