@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all setup configure build test run bench clean
+.PHONY: all setup configure build test run bench fuzz test-sanitize clean
 
 all: build
 
@@ -29,6 +29,17 @@ bench: setup
 	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRAZOR_BENCH=ON >/dev/null
 	@cmake --build build-bench -j$(JOBS) --target interpreter_bench generate-program
 	@build-bench/bench/interpreter_bench
+
+# The core and its tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: setup
+	@cmake -S . -B build-asan -G Ninja -DTRAZOR_SANITIZE=ON -DTRAZOR_WITH_QT=OFF >/dev/null
+	@cmake --build build-asan -j$(JOBS)
+	@cd build-asan && ctest --output-on-failure -j$(JOBS)
+
+# Every fuzz harness for FUZZ_SECONDS each (clang, libFuzzer).
+FUZZ_SECONDS ?= 30
+fuzz: setup
+	@bash scripts/fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD)

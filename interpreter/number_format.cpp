@@ -123,16 +123,18 @@ namespace {
         int binaryExponent = 0;
         const float fraction = std::frexp(std::fabs(value), &binaryExponent);
         const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 24));
-        const int shift = 24 - binaryExponent; // 1 .. 38 in this range
+        const int shift = 24 - binaryExponent; // 0 (from 2^23 up) .. 38 in this range
         const int p = 6 - e10; // 0 .. 10
         std::uint64_t scaled = mantissa;
         for (int k = 0; k < p; ++k)
             scaled *= 10; // < 2^24 * 10^10 < 2^58
         std::uint64_t digits = scaled >> shift;
-        const std::uint64_t rest = scaled & ((std::uint64_t { 1 } << shift) - 1);
-        const std::uint64_t half = std::uint64_t { 1 } << (shift - 1);
-        if (rest > half || (rest == half && (digits & 1) != 0))
-            ++digits;
+        if (shift > 0) {
+            const std::uint64_t rest = scaled & ((std::uint64_t { 1 } << shift) - 1);
+            const std::uint64_t half = std::uint64_t { 1 } << (shift - 1);
+            if (rest > half || (rest == half && (digits & 1) != 0))
+                ++digits;
+        }
         if (digits >= 10000000) {
             if (e10 == 6)
                 return false; // 9999999.5 and up print in exponent form
