@@ -250,3 +250,45 @@ namespace {
 
 } // namespace
 } // namespace trazor
+
+namespace trazor {
+namespace {
+
+    TEST(ResetValues, StartAtThePlusCornerAndKeepWhatTheResetDoesNotName)
+    {
+        InterpreterState st;
+        st.XMirror = true;
+        st.WordH = 2.5;
+        st.TGFlag = true;
+        st.Feed = 0.3;
+        st.LimitPlusX = 300;
+        st.LimitPlusZ = 100;
+        st.InComment = true;
+        SetResetValues(st);
+        EXPECT_EQ(st.TurretFactor, -1); // mirrored before any G14
+        EXPECT_EQ(st.CurrentX, 300);
+        EXPECT_EQ(st.CurrentZ, 100);
+        EXPECT_EQ(st.TargetX, 300);
+        EXPECT_EQ(st.Feed, 0);
+        EXPECT_FALSE(st.InComment);
+        EXPECT_EQ(st.WordH, 2.5);
+        EXPECT_TRUE(st.TGFlag);
+        EXPECT_EQ(st.TurretName, u"A");
+        EXPECT_EQ(st.OtherMCode, -1);
+        EXPECT_EQ(st.SpindleMCode, 5);
+        EXPECT_EQ(st.FeedMode, 95);
+        EXPECT_EQ(st.LabelCount, 1);
+    }
+
+    TEST(ResetValues, HWordCarriesOverBlocksAndRuns)
+    {
+        testing::TestRig rig;
+        rig.Block("G50 H3.");
+        rig.Block("G50 X100.", true);
+        EXPECT_EQ(rig.st().WordH, 3);
+        SetResetValues(rig.st());
+        EXPECT_EQ(rig.st().WordH, 3);
+    }
+
+} // namespace
+} // namespace trazor
