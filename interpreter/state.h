@@ -152,6 +152,18 @@ struct InterpreterState {
     // ---- Arcs ----
     double ArcCentreX = 0; // centre of the last arc, diameter
     double ArcCentreZ = 0;
+
+    // ---- Cycle memories (kept across blocks, never cleared by a reset) ----
+    // The threading cycles, the FANUC turning and facing cycles and the drilling cycles share
+    // these fields, so a value left by one cycle is taken by another.
+    double StoredEndZ = 0; // end Z of the last pass along Z (thread, G90/G92)
+    double StoredEndX = 0; // end X (diameter) of the last face pass (face thread, G94)
+    double StoredI = 0; // thread taper I; drilling: approach distance along X (diameter)
+    double StoredK = 0; // face-thread taper K; drilling: approach distance along Z
+    double StoredR = 0; // taper R of the FANUC turning and facing cycles
+    double DrillStartX = 0; // CurrentX when StoredI was last set: initial level of X holes
+    double DrillStartZ = 0; // CurrentZ when StoredK was last set: initial level of Z holes
+    bool DrillAlongX = false; // the last approach distance given was I (true) or K (false)
 };
 
 } // namespace trazor
