@@ -16,10 +16,5 @@ void ExecuteRadialPeckCycle(Interpreter&) { }
 void ExecuteAxialPeckCycle(Interpreter&) { }
 void ExecuteTurningCycle(Interpreter&) { }
 void ExecuteFacingCycle(Interpreter&) { }
-void ExecuteReferenceReturn(Interpreter&) { }
-void ExecuteDwell(Interpreter&) { }
-void ExecuteHomeReturn(Interpreter&) { }
-void ExecuteDrillingCycle(Interpreter&) { }
-void CancelDrillingCycle(Interpreter&) { }
 
 } // namespace trazor

@@ -1,4 +1,7 @@
 # Motion and cycle routines of trazor_core, one source per family.
 target_sources(trazor_core PRIVATE
+    motion/drilling.cpp
+    motion/dwell.cpp
     motion/not_yet_built.cpp
+    motion/returns.cpp
 )
