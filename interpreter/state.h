@@ -160,6 +160,7 @@ struct InterpreterState {
     double StoredEndX = 0; // end X (diameter) of the last face pass (face thread, G94)
     double StoredI = 0; // thread taper I; drilling: approach distance along X (diameter)
     double StoredK = 0; // face-thread taper K; drilling: approach distance along Z
+    double StoredA = 0; // thread angle A, degrees, of the last thread pass with a new end (both forms)
     double StoredR = 0; // taper R of the FANUC turning and facing cycles
     double DrillStartX = 0; // CurrentX when StoredI was last set: initial level of X holes
     double DrillStartZ = 0; // CurrentZ when StoredK was last set: initial level of Z holes
