@@ -1,0 +1,98 @@
+#include "display/qt/pixel_stamps.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+
+#include <cmath>
+
+namespace trazor {
+
+namespace {
+
+    // Every pixel the painter set on a black scratch image, as offsets from `origin`.
+    std::vector<QPoint> SetPixels(const QImage& scratch, QPoint origin)
+    {
+        std::vector<QPoint> pixels;
+        for (int y = 0; y < scratch.height(); ++y) {
+            const QRgb* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
+            for (int x = 0; x < scratch.width(); ++x)
+                if ((row[x] & 0xFFFFFF) != 0)
+                    pixels.emplace_back(x - origin.x(), y - origin.y());
+        }
+        return pixels;
+    }
+
+    QImage Scratch(int size)
+    {
+        QImage scratch(size, size, QImage::Format_RGB32);
+        scratch.fill(Qt::black);
+        return scratch;
+    }
+
+} // namespace
+
+const PixelStamp& PixelStamps::Glyph(const QFont& font, char ch)
+{
+    auto& slot = glyphs_[font.pixelSize()][static_cast<unsigned char>(ch) & 0x7F];
+    if (!slot) {
+        // Room for the glyph's ink on every side of the origin, whatever its bearings.
+        int pad = 2 * font.pixelSize() + 4;
+        QImage scratch = Scratch(2 * pad);
+        {
+            QPainter painter(&scratch);
+            painter.setRenderHint(QPainter::TextAntialiasing, false);
+            painter.setFont(font);
+            painter.setPen(Qt::white);
+            painter.drawText(QPointF(pad, pad), QString(QChar(ch)));
+        }
+        PixelStamp stamp;
+        stamp.pixels = SetPixels(scratch, QPoint(pad, pad));
+        stamp.advance = QFontMetricsF(font).horizontalAdvance(QChar(ch));
+        slot = std::move(stamp);
+    }
+    return *slot;
+}
+
+double PixelStamps::Kerning(const QFont& font, char left, char right)
+{
+    auto& table = kerning_[font.pixelSize()];
+    if (table.empty())
+        table.assign(128 * 128, std::nan(""));
+    double& kerning = table[static_cast<std::size_t>((left & 0x7F) * 128 + (right & 0x7F))];
+    if (std::isnan(kerning)) {
+        QFontMetricsF metrics(font);
+        QString pair = QString(QChar(left)) + QChar(right);
+        kerning = metrics.horizontalAdvance(pair) - metrics.horizontalAdvance(QChar(left))
+            - metrics.horizontalAdvance(QChar(right));
+    }
+    return kerning;
+}
+
+const PixelStamp& PixelStamps::Circle(double radius, QPointF fraction)
+{
+    long long r8 = std::llround(radius * 8);
+    long long fx = std::min(3LL, static_cast<long long>(fraction.x() * 4));
+    long long fy = std::min(3LL, static_cast<long long>(fraction.y() * 4));
+    long long key = (r8 << 4) | (fx << 2) | fy;
+    auto found = circles_.find(key);
+    if (found != circles_.end())
+        return found->second;
+    double r = r8 / 8.0;
+    int pad = static_cast<int>(std::ceil(r)) + 3;
+    QImage scratch = Scratch(2 * pad + 1);
+    {
+        QPainter painter(&scratch);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(Qt::white, 0));
+        painter.setBrush(Qt::NoBrush);
+        // Integer painter coordinates are pixel centres (see RasterSurface).
+        painter.drawEllipse(QPointF(pad + fx / 4.0 - 0.5 + 0.125, pad + fy / 4.0 - 0.5 + 0.125), r, r);
+    }
+    PixelStamp stamp;
+    stamp.pixels = SetPixels(scratch, QPoint(pad, pad));
+    return circles_.emplace(key, std::move(stamp)).first->second;
+}
+
+} // namespace trazor
