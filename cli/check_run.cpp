@@ -76,7 +76,10 @@ CheckResult RunCheck(Interpreter& in, CheckHost& host)
     host.Attach(in.st);
     in.st.BatchRun = true;
     mnuReset_Click(in);
-    mnuStart_Click(in);
+    // A text without a single line end holds no block; Trazor would execute an empty one, which
+    // does nothing, so the check reports that nothing ran.
+    if (in.st.BlockEndPos != 0)
+        mnuStart_Click(in);
     in.st.BatchRun = false;
     host.Finish();
     host.result.programEnd = in.st.StopCode == StopEnd;
