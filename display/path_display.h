@@ -23,7 +23,7 @@ void DrawEndPointLabels(Interpreter& in);
 // Path colours at a tool change: the next colour of the per-tool cycle, or the fixed scheme.
 void SelectToolColours(Interpreter& in);
 // Direction from the end point E (endX, endZ) to a reference point R, in radians, in the
-// (Z, X / 2) plane, measured from +Z toward +X (0 to 2 pi).
+// (Z, X / 2) plane, measured from +Z toward +X (between -pi / 2 and 3 pi / 2).
 double DirectionAngle(const InterpreterState& st, double endX, double endZ, double refX, double refZ);
 // Option-driven marks after a move; machine coordinates. Each draws only when its switch is on
 // (RapidArrowOn, NoseRDisplay) and the move has length.

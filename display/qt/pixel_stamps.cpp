@@ -33,41 +33,45 @@ namespace {
 
 } // namespace
 
-const PixelStamp& PixelStamps::Glyph(const QFont& font, char ch)
+const PixelStamp& GlyphStamps::Glyph(char ch)
 {
-    auto& slot = glyphs_[font.pixelSize()][static_cast<unsigned char>(ch) & 0x7F];
+    auto& slot = glyphs_[static_cast<unsigned char>(ch) & 0x7F];
     if (!slot) {
         // Room for the glyph's ink on every side of the origin, whatever its bearings.
-        int pad = 2 * font.pixelSize() + 4;
+        int pad = 2 * font_.pixelSize() + 4;
         QImage scratch = Scratch(2 * pad);
         {
             QPainter painter(&scratch);
             painter.setRenderHint(QPainter::TextAntialiasing, false);
-            painter.setFont(font);
+            painter.setFont(font_);
             painter.setPen(Qt::white);
             painter.drawText(QPointF(pad, pad), QString(QChar(ch)));
         }
         PixelStamp stamp;
         stamp.pixels = SetPixels(scratch, QPoint(pad, pad));
-        stamp.advance = QFontMetricsF(font).horizontalAdvance(QChar(ch));
+        stamp.advance = QFontMetricsF(font_).horizontalAdvance(QChar(ch));
         slot = std::move(stamp);
     }
     return *slot;
 }
 
-double PixelStamps::Kerning(const QFont& font, char left, char right)
+double GlyphStamps::Kerning(char left, char right)
 {
-    auto& table = kerning_[font.pixelSize()];
-    if (table.empty())
-        table.assign(128 * 128, std::nan(""));
-    double& kerning = table[static_cast<std::size_t>((left & 0x7F) * 128 + (right & 0x7F))];
+    if (kerning_.empty())
+        kerning_.assign(128 * 128, std::nan(""));
+    double& kerning = kerning_[static_cast<std::size_t>((left & 0x7F) * 128 + (right & 0x7F))];
     if (std::isnan(kerning)) {
-        QFontMetricsF metrics(font);
+        QFontMetricsF metrics(font_);
         QString pair = QString(QChar(left)) + QChar(right);
         kerning = metrics.horizontalAdvance(pair) - metrics.horizontalAdvance(QChar(left))
             - metrics.horizontalAdvance(QChar(right));
     }
     return kerning;
+}
+
+GlyphStamps& PixelStamps::Glyphs(const QFont& font)
+{
+    return glyphs_.try_emplace(font.pixelSize(), font).first->second;
 }
 
 const PixelStamp& PixelStamps::Circle(double radius, QPointF fraction)

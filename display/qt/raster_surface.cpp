@@ -101,7 +101,9 @@ void RasterSurface::SetLayout(const PaneLayout& layout)
 
 QPoint RasterSurface::OffsetPixels() const
 {
-    return { static_cast<int>(layout_.left / TwipsPerPixel), static_cast<int>(layout_.top / TwipsPerPixel) };
+    // Offsets beyond a billion pixels show nothing either way; held there they stay an int.
+    auto pixels = [](double twips) { return static_cast<int>(std::clamp(twips / TwipsPerPixel, -1e9, 1e9)); };
+    return { pixels(layout_.left), pixels(layout_.top) };
 }
 
 void RasterSurface::SetFontSize(double points)
@@ -340,13 +342,14 @@ void RasterSurface::Text(double u, double v, const std::string& text)
         // Printable ASCII (every label and ruler text): character by character, at the places
         // the painter's text layout gives them. Characters left of the image fall out pixel by
         // pixel.
+        GlyphStamps& glyphs = stamps_.Glyphs(*font_);
         double x = origin.x();
         for (std::size_t i = 0; i < text.size(); ++i) {
-            const PixelStamp& glyph = stamps_.Glyph(*font_, text[i]);
+            const PixelStamp& glyph = glyphs.Glyph(text[i]);
             Stamp(glyph, PixelIndex(x), static_cast<int>(origin.y()), textColour_);
             x += glyph.advance;
             if (i + 1 < text.size())
-                x += stamps_.Kerning(*font_, text[i], text[i + 1]);
+                x += glyphs.Kerning(text[i], text[i + 1]);
         }
         return;
     }
