@@ -18,7 +18,8 @@ ViewError ApplyStandardView(Interpreter& in, double viewportWidth, double viewpo
         return ViewError::InvalidValue;
 
     // The path surface, four viewports each way. Its left offset takes LimitMinusZ as a number
-    // of layout units: the control places it so, which shifts the picture by a few pixels.
+    // of layout units, not millimetres: the standard placement includes that shift of
+    // |LimitMinusZ| / 15 pixels.
     Surface& trace = in.Trace;
     trace.SetLayout({ 4 * viewportWidth, 4 * viewportHeight, 0, 0 });
     PaneLayout surface = trace.GetLayout(); // as the pane could make it (whole pixels)

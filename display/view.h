@@ -19,8 +19,8 @@ MachinePoint SurfaceToMachine(const InterpreterState& st, double u, double v);
 // ..., 500 that lies below a twentieth of the width, and 0.2 when none does.
 double TickStep(double scaleWidth);
 
-// Why a view could not be set, numbered as the control's own errors so that the message can show
-// the number.
+// Why a view could not be set. The numbers are part of the messages users see (the soft-limit
+// message shows it).
 enum class ViewError : int {
     None = 0,
     DivisionByZero = 11, // the viewport has no size

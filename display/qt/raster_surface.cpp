@@ -120,7 +120,7 @@ const QFontMetricsF& RasterSurface::Metrics() const
 {
     if (!metrics_) {
         QFont font = QGuiApplication::font();
-        // Points at 96 DPI, rounded to whole pixels as the control's fonts are.
+        // Points at 96 DPI, rounded to whole pixels as desktop fonts are at that resolution.
         font.setPixelSize(std::max(1, static_cast<int>(std::lround(fontSize_ * 96 / 72))));
         font.setStyleStrategy(QFont::NoAntialias);
         font_ = font;
@@ -174,8 +174,8 @@ void RasterSurface::UsePen(QPainter& painter, Colour colour, LineStyle style)
     QColor qColour = ToQColor(colour);
     if (qColour == penColour_ && style == penStyle_)
         return;
-    // A one-pixel cosmetic pen. Flat caps leave out the last pixel of a line, as the control's
-    // lines do (its feed moves set that pixel themselves).
+    // A one-pixel cosmetic pen. Flat caps leave out the last pixel of a line; feed moves set
+    // that pixel themselves.
     QPen pen(qColour, 0, style == LineStyle::Dotted ? Qt::DotLine : Qt::SolidLine, Qt::FlatCap);
     painter.setPen(pen);
     penColour_ = qColour;
@@ -249,7 +249,7 @@ void RasterSurface::Arc(double u, double v, double radius, double start, double 
     double farY = std::max(std::fabs(bounds.top() - centre.y()), std::fabs(bounds.bottom() - centre.y()));
     if (std::hypot(nearX, nearY) > r + 1 || std::hypot(farX, farY) < r - 1)
         return;
-    // Counter-clockwise from start to end; equal angles give the whole circle, as on the control.
+    // Counter-clockwise from start to end; equal angles give the whole circle.
     double span = std::fmod(end - start, TwoPi);
     if (span <= 0)
         span += TwoPi;

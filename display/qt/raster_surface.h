@@ -1,9 +1,8 @@
 // A drawing pane backed by one QImage of the whole pane (for the path surface: four viewports
 // each way), drawn with QPainter without antialiasing. Layout units (twips) map to pixels at
 // 96 DPI, 15 twips a pixel; sizes and offsets snap to whole pixels as a window's do. Text uses
-// the application's default font face at the pane's point size, rounded to whole pixels as the
-// control's fonts are (10 pt: 13 px); it needs a QGuiApplication (the offscreen platform serves
-// for headless use).
+// the application's default font face at the pane's point size, rounded to whole pixels
+// (10 pt: 13 px); it needs a QGuiApplication (the offscreen platform serves for headless use).
 #pragma once
 
 #include "display/qt/pixel_stamps.h"
