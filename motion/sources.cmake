@@ -2,6 +2,8 @@
 target_sources(trazor_core PRIVATE
     motion/drilling.cpp
     motion/dwell.cpp
+    motion/feed_time.cpp
     motion/not_yet_built.cpp
     motion/returns.cpp
+    motion/soft_limits.cpp
 )

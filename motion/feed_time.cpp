@@ -1,0 +1,60 @@
+// Time of a cutting move at the programmed feed. Under G95 the feed is per revolution, so the time
+// depends on the spindle speed: S itself under G97, or under G96 the speed that gives the cutting
+// speed S (m/min) at the mean diameter of the move, never above the G50 ceiling.
+#include "motion/feed_time.h"
+
+#include "interpreter/messages.h"
+
+#include <cmath>
+#include <limits>
+
+namespace trazor {
+
+namespace {
+
+    // Stores the sum into the single-precision total. A time that is not finite (feed 0, a zero
+    // diameter sum under G96) or a total beyond the float range is a calculation error and adds
+    // nothing.
+    FeedTimeOutcome AddSeconds(InterpreterState& st, double seconds)
+    {
+        const double total = st.MachiningTime + seconds;
+        if (!std::isfinite(total) || std::fabs(total) > std::numeric_limits<float>::max())
+            return FeedTimeOutcome::CalculationError;
+        st.MachiningTime = static_cast<float>(total);
+        return FeedTimeOutcome::Added;
+    }
+
+} // namespace
+
+FeedTimeOutcome ApplyFeedTimeRule(Interpreter& in, double length, double xStart, double xEnd)
+{
+    auto& st = in.st;
+    if (st.FeedMode != 95)
+        return AddSeconds(st, 60 * length / st.Feed);
+
+    if (st.SpindleS <= 0) {
+        FailBlock(in, msg::SpindleZero);
+        return FeedTimeOutcome::SpindleZero;
+    }
+    if (st.MaxSpindle == 0) {
+        // Warn once per run: the ceiling keeps 5000 until the next reset.
+        FailBlock(in, msg::NoMaxSpindle);
+        st.MaxSpindle = DefaultMaxSpindle;
+    }
+    double rpm = st.SpindleS;
+    if (st.SpindleMode != 97) {
+        rpm = 2 * (1000 * st.SpindleS / st.Pi) / std::fabs(xEnd + xStart + DiameterGuard);
+        if (!std::isfinite(rpm))
+            return FeedTimeOutcome::CalculationError;
+    }
+    if (rpm > st.MaxSpindle)
+        rpm = st.MaxSpindle;
+    return AddSeconds(st, 60 * length / (st.Feed * rpm));
+}
+
+bool AddFeedTime(Interpreter& in, double length, double xStart, double xEnd)
+{
+    return ApplyFeedTimeRule(in, length, xStart, xEnd) == FeedTimeOutcome::Added;
+}
+
+} // namespace trazor
