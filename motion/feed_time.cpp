@@ -12,19 +12,23 @@ namespace trazor {
 
 namespace {
 
-    // Stores the sum into the single-precision total. A time that is not finite (feed 0, a zero
-    // diameter sum under G96) or a total beyond the float range is a calculation error and adds
-    // nothing.
+    // A time that is not finite (feed 0, a zero diameter sum under G96) or a total beyond the
+    // float range is a calculation error and adds nothing.
     FeedTimeOutcome AddSeconds(InterpreterState& st, double seconds)
     {
-        const double total = st.MachiningTime + seconds;
-        if (!std::isfinite(total) || std::fabs(total) > std::numeric_limits<float>::max())
-            return FeedTimeOutcome::CalculationError;
-        st.MachiningTime = static_cast<float>(total);
-        return FeedTimeOutcome::Added;
+        return StoreSingle(st.MachiningTime, st.MachiningTime + seconds) ? FeedTimeOutcome::Added
+                                                                          : FeedTimeOutcome::CalculationError;
     }
 
 } // namespace
+
+bool StoreSingle(float& field, double value)
+{
+    if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max())
+        return false;
+    field = static_cast<float>(value);
+    return true;
+}
 
 FeedTimeOutcome ApplyFeedTimeRule(Interpreter& in, double length, double xStart, double xEnd)
 {

@@ -15,6 +15,11 @@ constexpr float DefaultMaxSpindle = 5000;
 // mm added to the diameter sum of the G96 speed so that a cut to X0 does not divide by zero.
 constexpr double DiameterGuard = 0.999;
 
+// Stores `value` into a single-precision field, rounding as the control does. A value that is not
+// finite or lies beyond the float range is a calculation error: the field keeps its value and the
+// result is false.
+bool StoreSingle(float& field, double value);
+
 enum class FeedTimeOutcome {
     Added, // time added (also after the missing-G50 warning, which timed with 5000 rpm)
     SpindleZero, // G95 with S <= 0: "回転数が０です。" shown, StopCode 4, no time

@@ -4,10 +4,6 @@
 
 namespace trazor {
 
-void ExecuteRapid(Interpreter&) { }
-void ExecuteLinear(Interpreter&) { }
-void ExecuteArcCW(Interpreter&) { }
-void ExecuteArcCCW(Interpreter&) { }
 void ExecuteThreadCycle(Interpreter&) { }
 void ExecuteFaceThreadCycle(Interpreter&) { }
 void ExecuteMultiPassThreadCycle(Interpreter&) { }
