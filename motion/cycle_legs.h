@@ -27,10 +27,10 @@ inline void DrawLeg(Interpreter& in, double fromZ, double fromHalfX, double toZ,
 }
 
 // Rapid time at the 20000 mm/min of the returns and the FANUC cycles: `distance` mm, added in
-// seconds to the single-precision total.
+// seconds to the single-precision total (which keeps its value if the sum leaves the float range).
 inline void AddReturnRateTime(InterpreterState& st, double distance)
 {
-    st.MachiningTime = static_cast<float>(st.MachiningTime + distance / ReturnRapidRate * 60);
+    StoreSingle(st.MachiningTime, st.MachiningTime + distance / ReturnRapidRate * 60);
 }
 
 } // namespace trazor

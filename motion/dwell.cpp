@@ -2,6 +2,7 @@
 // of a dwell block, which stays in DwellF, so a later G4 without F dwells as long again. The
 // FANUC control takes the first of P (milliseconds), U (seconds), the dwell F (seconds) and X
 // (seconds).
+#include "motion/feed_time.h"
 #include "motion/motion.h"
 
 namespace trazor {
@@ -12,7 +13,7 @@ namespace {
     void AddDwell(InterpreterState& st, double seconds)
     {
         if (seconds > 0)
-            st.MachiningTime = static_cast<float>(st.MachiningTime + seconds);
+            StoreSingle(st.MachiningTime, st.MachiningTime + seconds);
     }
 
     // The X word of a FANUC dwell is the time in seconds. The block executor has already made

@@ -10,7 +10,5 @@ void ExecuteMultiPassThreadCycle(Interpreter&) { }
 void ExecuteMultiPassFaceThreadCycle(Interpreter&) { }
 void ExecuteRadialPeckCycle(Interpreter&) { }
 void ExecuteAxialPeckCycle(Interpreter&) { }
-void ExecuteTurningCycle(Interpreter&) { }
-void ExecuteFacingCycle(Interpreter&) { }
 
 } // namespace trazor

@@ -34,7 +34,7 @@ void ExecuteReferenceReturn(Interpreter& in)
     st.TargetZ = st.FanucWGiven ? st.LimitPlusZ : st.CurrentZ;
     const double distance = DrawReturn(in);
     DrawRapidArrow(in, st.TargetX, st.TargetZ, st.CurrentX, st.CurrentZ);
-    st.MoveLength = static_cast<float>(distance);
+    StoreSingle(st.MoveLength, distance);
     AddReturnRateTime(st, distance);
 }
 

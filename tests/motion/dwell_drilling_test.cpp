@@ -36,7 +36,7 @@ namespace {
             { "FANUC: F in seconds, kept for the next G4", true, { "G04 F2.", "G04" }, 4 },
             { "FANUC: P comes before U and X", true, { "G04 P500 U3. X7." }, 0.5F },
             { "FANUC: U comes before F", true, { "G04 U1. F2." }, 1 },
-            { "FANUC: under G91 the X word, not the target, is the time", true, { "G91", "G04 X2." }, 2 },
+            { "FANUC: under G91 the X word, not the target, is the time", true, { "G91 G04 X2." }, 2 },
             { "FANUC: a negative X takes no time away", true, { "G04 X-2." }, 0 },
         };
         for (const auto& c : cases) {

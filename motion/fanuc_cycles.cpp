@@ -1,0 +1,129 @@
+// The single-pass cycles of the FANUC dialect: G90/G92 along Z (ExecuteTurningCycle) and G94
+// along X (ExecuteFacingCycle). Each draws four legs from the start point (infeed, cut, retract,
+// return), times the rapid legs at 20000 mm/min and the cut with the feed-time rule, and ends where
+// it started. The cycle end and the taper R are modal between consecutive passes, so a roughing
+// sequence is one full block followed by blocks that give only the next depth.
+#include "interpreter/block_execution.h"
+#include "interpreter/messages.h"
+#include "interpreter/number_format.h"
+#include "motion/cycle_legs.h"
+#include "motion/motion.h"
+#include "motion/soft_limits.h"
+
+#include <cmath>
+
+namespace trazor {
+
+namespace {
+
+    // After every leg but the last: the readout shows the coordinate just reached, the run pauses
+    // so that the user sees the cycle build up, and the end point is marked. A batch run writes its
+    // readouts once when it ends, so it skips the intermediate ones.
+    void FinishLeg(Interpreter& in, Readout readout, double value)
+    {
+        if (!in.st.BatchRun)
+            in.host.SetReadout(readout, 0, FormatFixed3(value));
+        WaitSeconds(in, 0.5 - 0.005 * in.st.SpeedPercent);
+        DrawEndPointLabels(in);
+    }
+
+    // The cycles guard the G96 mean diameter with 1 mm where G1 uses DiameterGuard (0.999 mm).
+    // The rule adds DiameterGuard to the sum of the two diameters, so the start diameter carries
+    // the difference; under G97 and G94 the diameters do not count.
+    constexpr double CycleDiameterGuard = 1;
+
+    // Time of the cut from the start diameter to the target diameter. A failure (S0 under G95,
+    // a calculation error) adds nothing; the message, if any, is the rule's own.
+    void AddCycleFeedTime(Interpreter& in, double length)
+    {
+        AddFeedTime(in, length, in.st.CurrentX + (CycleDiameterGuard - DiameterGuard), in.st.TargetX);
+    }
+
+} // namespace
+
+void ExecuteTurningCycle(Interpreter& in)
+{
+    auto& st = in.st;
+    if (CheckSoftLimits(in))
+        return;
+    if (st.Feed <= 0) {
+        FailBlock(in, msg::FeedZero);
+        return;
+    }
+    if (st.WordU != 0)
+        st.TargetX = st.CurrentX + st.WordU;
+    if (st.WordW != 0)
+        st.TargetZ = st.CurrentZ + st.WordW;
+    // A block that gives no new Z is the next pass of the same cycle.
+    if (st.TargetZ != st.CurrentZ) {
+        st.StoredEndZ = st.TargetZ;
+        st.StoredR = st.WordR;
+    } else {
+        st.TargetZ = st.StoredEndZ;
+        st.WordR = st.StoredR;
+    }
+
+    const double startX = st.CurrentX, startZ = st.CurrentZ;
+    const double endX = st.TargetX, endZ = st.TargetZ;
+    const double cutStartRadius = endX / 2 + st.WordR; // R is the radius excess at the start
+    DrawLeg(in, startZ, startX / 2, startZ, cutStartRadius, LegKind::Rapid);
+    FinishLeg(in, Readout::XA, endX);
+    DrawLeg(in, startZ, cutStartRadius, endZ, endX / 2, LegKind::Cut);
+    FinishLeg(in, Readout::ZA, endZ);
+    DrawLeg(in, endZ, endX / 2, endZ, startX / 2, LegKind::Rapid);
+    FinishLeg(in, Readout::XA, startX);
+    DrawLeg(in, endZ, startX / 2, startZ, startX / 2, LegKind::Rapid);
+
+    // Infeed and retract each cover the radius difference (the taper is not counted), the return
+    // the length of the cut.
+    const double dx = std::fabs(endX - startX), dz = std::fabs(endZ - startZ);
+    AddReturnRateTime(st, dz + 2 * dx / 2);
+    AddCycleFeedTime(in, dz);
+
+    st.TargetX = startX;
+    st.TargetZ = startZ;
+}
+
+void ExecuteFacingCycle(Interpreter& in)
+{
+    auto& st = in.st;
+    // Unlike G90, the modal data come first: a block that gives no new X is the next pass.
+    if (st.TargetX != st.CurrentX) {
+        st.StoredEndX = st.TargetX;
+        st.StoredR = st.WordR;
+    } else {
+        st.TargetX = st.StoredEndX;
+        st.WordR = st.StoredR;
+    }
+    if (st.WordU != 0)
+        st.TargetX = st.CurrentX + st.WordU;
+    if (st.WordW != 0)
+        st.TargetZ = st.CurrentZ + st.WordW;
+    if (CheckSoftLimits(in))
+        return;
+    if (st.Feed <= 0) {
+        FailBlock(in, msg::FeedZero);
+        return;
+    }
+
+    const double startX = st.CurrentX, startZ = st.CurrentZ;
+    const double endX = st.TargetX, endZ = st.TargetZ;
+    const double cutStartZ = endZ + st.WordR; // R is the Z excess at the start of the face cut
+    DrawLeg(in, startZ, startX / 2, cutStartZ, startX / 2, LegKind::Rapid);
+    FinishLeg(in, Readout::ZA, endZ);
+    DrawLeg(in, cutStartZ, startX / 2, endZ, endX / 2, LegKind::Cut);
+    FinishLeg(in, Readout::XA, endX);
+    DrawLeg(in, endZ, endX / 2, startZ, endX / 2, LegKind::Rapid);
+    FinishLeg(in, Readout::ZA, startZ);
+    DrawLeg(in, startZ, endX / 2, startZ, startX / 2, LegKind::Rapid);
+
+    // Approach and retract each cover the Z difference, the return the radius of the face cut.
+    const double dx = std::fabs(endX - startX), dz = std::fabs(endZ - startZ);
+    AddReturnRateTime(st, 2 * dz + dx / 2);
+    AddCycleFeedTime(in, dx / 2);
+
+    st.TargetX = startX;
+    st.TargetZ = startZ;
+}
+
+} // namespace trazor
