@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -135,42 +134,18 @@ namespace {
         }
     }
 
-    // A host that logs the X and Z readouts and the pauses in the order they happen.
-    class LoggingHost : public HeadlessHost {
-    public:
-        void SetReadout(Readout readout, int item, std::string_view text) override
-        {
-            if (readout == Readout::XA || readout == Readout::ZA)
-                log.push_back((readout == Readout::XA ? "XA " : "ZA ") + std::string(text));
-            HeadlessHost::SetReadout(readout, item, text);
-        }
-        void Wait(double seconds) override
-        {
-            log.push_back("wait " + std::to_string(seconds));
-            HeadlessHost::Wait(seconds);
-        }
-        std::vector<std::string> log;
-    };
-
-    TEST(FanucCycles, ShownRunShowsEachLegAndPausesBetweenLegs)
+    TEST(FanucCycles, ShownRunPausesAndMarksAfterEveryLegButTheLast)
     {
-        RecordingSurface trace, xScale, zScale;
-        LoggingHost host;
-        Interpreter in { trace, xScale, zScale, host };
-        SetResetValues(in.st);
-        PrepareFanuc(in.st, 50, 2);
-        in.st.SpeedPercent = 50; // 0.5 - 0.005 * 50 = 0.25 s per pause
-        in.st.BlockText = u"G90 X40. Z-20. F0.2";
-        InterpretBlock(in);
-
-        // Three legs end with readout and pause, the return leg with neither; then the block's
-        // own readouts and pause.
-        const std::vector<std::string> expected = { "XA 40.000", "wait 0.250000", "ZA -20.000", "wait 0.250000",
-            "XA 50.000", "wait 0.250000", "XA 50.000", "ZA 2.000", "wait 0.250000" };
-        EXPECT_EQ(host.log, expected);
-        // Each end-point marker is four circles, one marker after every leg but the last.
-        std::size_t circles = 0;
-        for (const Primitive& p : trace.Primitives())
+        TestRig rig;
+        PrepareFanuc(rig.st(), 50, 2);
+        rig.st().BatchRun = false;
+        rig.st().SpeedPercent = 50; // 0.5 - 0.005 * 50 = 0.25 s per pause
+        rig.Block("G90 X40. Z-20. F0.2");
+        EXPECT_EQ(rig.host.waits, 3 + 1); // three legs, then the block's own pause
+        EXPECT_DOUBLE_EQ(rig.host.waitedSeconds, 4 * 0.25);
+        EXPECT_EQ(rig.host.Get(Readout::XA), "50.000");
+        std::size_t circles = 0; // an end-point marker is four circles
+        for (const Primitive& p : rig.trace.Primitives())
             circles += p.kind == Primitive::Kind::Circle ? 1 : 0;
         EXPECT_EQ(circles, 3U * 4);
     }
@@ -179,7 +154,6 @@ namespace {
         const char* name;
         std::string_view block;
         double toX, toZ;
-        std::size_t lines; // the move, and three more for its arrow head
         float length; // travel of the longer axis, X as a radius
         float seconds;
     };
@@ -188,34 +162,30 @@ namespace {
     {
         // From (X100, Z50) to the reference point (X500, Z200).
         const ReturnCase cases[] = {
-            { "U0 returns X only", "G28 U0", 500, 50, 4, 200, 0.6F },
-            { "W0 returns Z only", "G28 W0", 100, 200, 4, 150, 0.45F },
-            { "U0 W0 returns both, timed on the longer axis", "G28 U0 W0", 500, 200, 4, 200, 0.6F },
-            { "the values of U and W do not matter", "G28 U-30. W7.", 500, 200, 4, 200, 0.6F },
-            { "bare G28 moves nothing", "G28", 100, 50, 1, 0, 0 },
+            { "U0 returns X only", "G28 U0", 500, 50, 200, 0.6F },
+            { "W0 returns Z only", "G28 W0", 100, 200, 150, 0.45F },
+            { "U0 W0 returns both, timed on the longer axis", "G28 U0 W0", 500, 200, 200, 0.6F },
+            { "the values of U and W do not matter", "G28 U-30. W7.", 500, 200, 200, 0.6F },
+            { "bare G28 moves nothing", "G28", 100, 50, 0, 0 },
         };
         for (const auto& c : cases) {
             SCOPED_TRACE(c.name);
             TestRig rig;
             PrepareFanuc(rig.st(), 100, 50);
-            rig.st().RapidArrowOn = true;
             rig.st().MoveLength = 7;
             rig.Block(c.block);
-            const auto lines = testing::LinesOf(rig.trace);
-            ASSERT_EQ(lines.size(), c.lines);
-            const Primitive& move = lines.front();
-            EXPECT_EQ(move.style, LineStyle::Dotted);
-            EXPECT_EQ(move.colour, rig.st().RapidColour);
-            EXPECT_EQ(move.u1, 50);
-            EXPECT_EQ(move.v1, -50);
-            EXPECT_EQ(move.u2, c.toZ);
-            EXPECT_EQ(move.v2, -c.toX / 2);
+            ExpectLegs(rig.trace, rig.st(), { { 100, 50, c.toX, c.toZ, true } });
             EXPECT_FLOAT_EQ(rig.st().MachiningTime, c.seconds);
             EXPECT_EQ(rig.st().MoveLength, c.length);
             EXPECT_EQ(rig.st().CurrentX, c.toX);
             EXPECT_EQ(rig.st().CurrentZ, c.toZ);
-            EXPECT_EQ(rig.st().StopCode, StopNone);
         }
+
+        TestRig rig; // unlike G20, G28 draws the rapid arrow head: three more lines
+        PrepareFanuc(rig.st(), 100, 50);
+        rig.st().RapidArrowOn = true;
+        rig.Block("G28 U0");
+        EXPECT_EQ(testing::LinesOf(rig.trace).size(), 1U + 3);
     }
 
 } // namespace
