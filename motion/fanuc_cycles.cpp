@@ -80,6 +80,8 @@ void ExecuteTurningCycle(Interpreter& in)
     AddReturnRateTime(st, dz + 2 * dx / 2);
     AddCycleFeedTime(in, dz);
 
+    // The return leg is drawn, so the tool is back at the start point whatever the cut's time
+    // came to; the block executor moves the current position to the target.
     st.TargetX = startX;
     st.TargetZ = startZ;
 }
