@@ -28,15 +28,17 @@ namespace {
     }
 
     // The cycles guard the G96 mean diameter with 1 mm where G1 uses DiameterGuard (0.999 mm).
-    // The rule adds DiameterGuard to the sum of the two diameters, so the start diameter carries
-    // the difference; under G97 and G94 the diameters do not count.
     constexpr double CycleDiameterGuard = 1;
 
-    // Time of the cut from the start diameter to the target diameter. A failure (S0 under G95,
-    // a calculation error) adds nothing; the message, if any, is the rule's own.
+    // Time of the cut, the speed taken at the sum of start and target diameter plus 1 mm. The rule
+    // divides by |xEnd + xStart + DiameterGuard|; given that sum less DiameterGuard as one diameter
+    // and 0 as the other, it divides by the cycle's sum, and by exactly 0 when that sum is 0 (a
+    // calculation error: no time, no message). A failure leaves the cut untimed; the message, if
+    // any, is the rule's own. Under G97 and G94 the diameters do not count.
     void AddCycleFeedTime(Interpreter& in, double length)
     {
-        AddFeedTime(in, length, in.st.CurrentX + (CycleDiameterGuard - DiameterGuard), in.st.TargetX);
+        const double diameterSum = in.st.TargetX + in.st.CurrentX + CycleDiameterGuard;
+        AddFeedTime(in, length, diameterSum - DiameterGuard, 0);
     }
 
 } // namespace

@@ -94,6 +94,15 @@ namespace {
         rig.st().SpindleS = 9;
         rig.Block("G94 X0 Z0 F0.1");
         EXPECT_NEAR(rig.st().MachiningTime, 0.009 + 3.14159265358979 / 10, 1e-5);
+
+        // From X1 to X-2 the sum 1 - 2 + 1 is 0: the speed is a calculation error and the cut is
+        // not timed; the rapid legs (2 * 1 + 1.5) * 0.003 s are.
+        PlaceTool(rig.st(), 1, 1);
+        rig.st().MachiningTime = 0;
+        rig.Block("X-2. Z0", true);
+        EXPECT_NEAR(rig.st().MachiningTime, 0.0105, 1e-6);
+        EXPECT_EQ(rig.st().StopCode, StopNone);
+        EXPECT_EQ(rig.st().CurrentX, 1);
     }
 
     struct FailureCase {
