@@ -22,7 +22,8 @@ struct CycleCase {
 };
 
 // Runs the set-up blocks, then the last one on a clean recording.
-inline void RunLastBlock(TestRig& rig, double startX, double startZ, const std::vector<std::string_view>& blocks)
+inline void RunLastBlock(
+    TestRig& rig, double startX, double startZ, const std::vector<std::string_view>& blocks)
 {
     PlaceTool(rig.st(), startX, startZ);
     for (std::size_t i = 0; i + 1 < blocks.size(); ++i)
