@@ -26,8 +26,6 @@ namespace {
     constexpr double VanishingTrig = 1e-9;
 
     // The cycles guard the G96 mean diameter with 1 mm where G1 uses DiameterGuard (0.999 mm).
-    // The rule adds DiameterGuard to the sum of the two diameters, so the start diameter carries
-    // the difference; under G97 and G94 the diameters do not count.
     constexpr double CycleDiameterGuard = 1;
 
 } // namespace
@@ -39,7 +37,11 @@ void AddCycleRapidTime(InterpreterState& st, double distance)
 
 bool AddCycleFeedTime(Interpreter& in, double length)
 {
-    return AddFeedTime(in, length, in.st.CurrentX + (CycleDiameterGuard - DiameterGuard), in.st.TargetX);
+    // The rule divides by |xEnd + xStart + DiameterGuard|. Given the cycle's sum less DiameterGuard
+    // as one diameter and 0 as the other, it divides by the cycle's sum, and by exactly 0 when that
+    // sum is 0 (a calculation error: no time). Under G97 and G94 the diameters do not count.
+    const double diameterSum = in.st.TargetX + in.st.CurrentX + CycleDiameterGuard;
+    return AddFeedTime(in, length, diameterSum - DiameterGuard, 0);
 }
 
 bool TaperAlongZ(const InterpreterState& st, double degrees, double axialLength, double& taper)
