@@ -181,7 +181,8 @@ namespace {
             FailBlock(in, msg::FeedZero);
             return;
         }
-        if (ApplyFeedTimeRule(in, st.MoveLength, st.CurrentX, st.TargetX) == FeedTimeOutcome::CalculationError)
+        if (ApplyFeedTimeRule(in, st.MoveLength, st.CurrentX, st.TargetX)
+            == FeedTimeOutcome::CalculationError)
             FailCalculation(in);
     }
 

@@ -17,7 +17,7 @@ namespace {
     FeedTimeOutcome AddSeconds(InterpreterState& st, double seconds)
     {
         return StoreSingle(st.MachiningTime, st.MachiningTime + seconds) ? FeedTimeOutcome::Added
-                                                                          : FeedTimeOutcome::CalculationError;
+                                                                         : FeedTimeOutcome::CalculationError;
     }
 
 } // namespace
