@@ -26,7 +26,8 @@ inline std::vector<Primitive> LinesOf(const RecordingSurface& surface)
     return lines;
 }
 
-inline void ExpectLegs(const RecordingSurface& surface, const InterpreterState& st, const std::vector<ExpectedLeg>& legs)
+inline void ExpectLegs(
+    const RecordingSurface& surface, const InterpreterState& st, const std::vector<ExpectedLeg>& legs)
 {
     const auto lines = LinesOf(surface);
     ASSERT_EQ(lines.size(), legs.size());

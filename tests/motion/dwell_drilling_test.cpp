@@ -88,14 +88,15 @@ namespace {
             // hole 2 goes across 10 mm of radius (0.05 s) and drills 25 mm without approach.
             { "without M136 the next hole starts at the approach level", false, 0, 10,
                 { "G181 X0 Z-20. K5. F0.1", "X20. Z-20." },
-                { { 0, 10, 0, 10, true }, { 0, 10, 0, 5, true }, { 0, 5, 0, -20, false }, { 0, 5, 20, 5, true },
-                    { 20, 5, 20, 5, true }, { 20, 5, 20, -20, false } },
+                { { 0, 10, 0, 10, true }, { 0, 10, 0, 5, true }, { 0, 5, 0, -20, false },
+                    { 0, 5, 20, 5, true }, { 20, 5, 20, 5, true }, { 20, 5, 20, -20, false } },
                 0.025F + 15 + 0.05F + 15, 20, 5 },
             // The FANUC dialect keeps M codes between blocks: hole 2 must not return again.
             { "M136 returns to the initial level once and keeps K", true, 0, 10,
                 { "G181 X0 Z-20. K5. F0.1 M136", "X20. Z-20." },
-                { { 0, 10, 0, 10, true }, { 0, 10, 0, 5, true }, { 0, 5, 0, -20, false }, { 0, 5, 0, 10, true },
-                    { 0, 10, 20, 10, true }, { 20, 10, 20, 5, true }, { 20, 5, 20, -20, false } },
+                { { 0, 10, 0, 10, true }, { 0, 10, 0, 5, true }, { 0, 5, 0, -20, false },
+                    { 0, 5, 0, 10, true }, { 0, 10, 20, 10, true }, { 20, 10, 20, 5, true },
+                    { 20, 5, 20, -20, false } },
                 0.05F + 15 + 0.05F + 0.025F + 15, 20, 5 },
             // Across 25 mm (0.125 s), approach 4 mm of radius (0.02 s), drill 16 mm (9.6 s), back 0.02 s.
             { "hole along X with M136", false, 50, 10, { "G183 X10. Z-15. I8. F0.1 M136" },
@@ -107,11 +108,13 @@ namespace {
                 0.1F + 0.025F + 12, 10, 5 },
             { "after G180 the hole is drilled from where the tool is", false, 0, 10,
                 { "G181 X0 Z-20. K5. F0.1 M136", "G180", "G181 X0 Z-20." },
-                { { 0, 10, 0, 10, true }, { 0, 10, 0, 5, true }, { 0, 5, 0, -20, false }, { 0, 5, 0, 10, true },
-                    { 0, 10, 0, 10, true }, { 0, 10, 0, 10, true }, { 0, 10, 0, -20, false } },
+                { { 0, 10, 0, 10, true }, { 0, 10, 0, 5, true }, { 0, 5, 0, -20, false },
+                    { 0, 5, 0, 10, true }, { 0, 10, 0, 10, true }, { 0, 10, 0, 10, true },
+                    { 0, 10, 0, -20, false } },
                 0.05F + 15 + 18, 0, 10 },
             { "W places the hole once, not again in every move", false, 0, 10, { "G181 X0 W-30. K5. F0.1" },
-                { { 0, 10, 0, 10, true }, { 0, 10, 0, 5, true }, { 0, 5, 0, -20, false } }, 0.025F + 15, 0, 5 },
+                { { 0, 10, 0, 10, true }, { 0, 10, 0, 5, true }, { 0, 5, 0, -20, false } },
+                0.025F + 15, 0, 5 },
         };
         for (const auto& c : cases) {
             SCOPED_TRACE(c.name);
