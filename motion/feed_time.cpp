@@ -30,7 +30,8 @@ bool StoreSingle(float& field, double value)
     return true;
 }
 
-FeedTimeOutcome ApplyFeedTimeRule(Interpreter& in, double length, double xStart, double xEnd)
+FeedTimeOutcome ApplyFeedTimeRule(
+    Interpreter& in, double length, double xStart, double xEnd, double diameterGuard)
 {
     auto& st = in.st;
     if (st.FeedMode != 95)
@@ -47,7 +48,7 @@ FeedTimeOutcome ApplyFeedTimeRule(Interpreter& in, double length, double xStart,
     }
     double rpm = st.SpindleS;
     if (st.SpindleMode != 97) {
-        rpm = 2 * (1000 * st.SpindleS / st.Pi) / std::fabs(xEnd + xStart + DiameterGuard);
+        rpm = 2 * (1000 * st.SpindleS / st.Pi) / std::fabs(xEnd + xStart + diameterGuard);
         if (!std::isfinite(rpm))
             return FeedTimeOutcome::CalculationError;
     }
@@ -56,9 +57,9 @@ FeedTimeOutcome ApplyFeedTimeRule(Interpreter& in, double length, double xStart,
     return AddSeconds(st, 60 * length / (st.Feed * rpm));
 }
 
-bool AddFeedTime(Interpreter& in, double length, double xStart, double xEnd)
+bool AddFeedTime(Interpreter& in, double length, double xStart, double xEnd, double diameterGuard)
 {
-    return ApplyFeedTimeRule(in, length, xStart, xEnd) == FeedTimeOutcome::Added;
+    return ApplyFeedTimeRule(in, length, xStart, xEnd, diameterGuard) == FeedTimeOutcome::Added;
 }
 
 } // namespace trazor

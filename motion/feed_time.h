@@ -30,9 +30,13 @@ enum class FeedTimeOutcome {
 // `xEnd` at the feed `Feed`, per minute (G94) or per revolution (G95, with the G96 speed at the
 // mean diameter and the G50 ceiling). Shows "回転数が０です。" and "最高回転数(G50)が未設定です。"
 // with StopCode 4 as the rule says; a calculation error is left to the caller to report.
-FeedTimeOutcome ApplyFeedTimeRule(Interpreter& in, double length, double xStart, double xEnd);
+// The G96 speed divides by |xEnd + xStart + diameterGuard|, summed in that order; the cycles
+// that guard with another value (1 mm) pass it.
+FeedTimeOutcome ApplyFeedTimeRule(
+    Interpreter& in, double length, double xStart, double xEnd, double diameterGuard = DiameterGuard);
 
 // The same rule for callers that only need to know whether time was added.
-bool AddFeedTime(Interpreter& in, double length, double xStart, double xEnd);
+bool AddFeedTime(
+    Interpreter& in, double length, double xStart, double xEnd, double diameterGuard = DiameterGuard);
 
 } // namespace trazor

@@ -24,6 +24,7 @@ namespace {
         double seconds; // added to the 10 s
         std::string_view message; // "" none
         float maxSpindleAfter;
+        double guard = DiameterGuard;
     };
 
     TEST(ApplyFeedTimeRule, TimeMessagesAndCeiling)
@@ -50,6 +51,8 @@ namespace {
             { "G95 with S0", 95, 97, 0, 0.2, 0, 10, 50, 50, FeedTimeOutcome::SpindleZero, 0, msg::SpindleZero,
                 0 },
             { "G96 with a diameter sum of -0.999", 95, 96, 150, 0.2, 2000, 5, -0.999, 0, Error, 0, "", 2000 },
+            { "a 1 mm guard with a diameter sum of -1", 95, 96, 150, 0.2, 2000, 5, -1, 0, Error, 0, "", 2000,
+                1 },
             { "G95 with F0", 95, 97, 1000, 0, 2000, 10, 50, 50, Error, 0, "", 2000 },
             { "G94 with F0", 94, 97, 0, 0, 0, 10, 50, 50, Error, 0, "", 0 },
         };
@@ -63,7 +66,7 @@ namespace {
             st.Feed = c.feed;
             st.MaxSpindle = c.maxSpindle;
             st.MachiningTime = 10;
-            EXPECT_EQ(ApplyFeedTimeRule(rig.in, c.length, c.xStart, c.xEnd), c.outcome);
+            EXPECT_EQ(ApplyFeedTimeRule(rig.in, c.length, c.xStart, c.xEnd, c.guard), c.outcome);
             EXPECT_FLOAT_EQ(st.MachiningTime, static_cast<float>(10 + c.seconds));
             EXPECT_EQ(rig.host.statusMessage, c.message);
             EXPECT_EQ(rig.host.functionKeyMessage, c.message);
