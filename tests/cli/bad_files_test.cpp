@@ -32,7 +32,9 @@ Outcome RunChecker(const std::string& arguments)
 
 class BadFiles : public ::testing::Test {
 protected:
-    std::filesystem::path dir = std::filesystem::temp_directory_path() / "trazor-bad-files";
+    // One folder per test: CTest runs the tests of this file in parallel processes.
+    std::filesystem::path dir = std::filesystem::temp_directory_path()
+        / ("trazor-bad-files-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     void SetUp() override { std::filesystem::create_directories(dir); }
     void TearDown() override { std::filesystem::remove_all(dir); }
     std::string Write(const char* name, const std::string& bytes)

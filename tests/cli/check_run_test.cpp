@@ -51,12 +51,14 @@ namespace {
         EXPECT_EQ(r.trace[1].x, 110);
         EXPECT_EQ(r.trace[1].cx, 110);
         EXPECT_EQ(r.trace[1].stop, StopEnd);
+        // A rapid of 5 mm (radius) at 12000 mm/min is 0.025 s; M02 adds 0.2 s.
+        EXPECT_FLOAT_EQ(r.trace[1].time, 0.225F);
         EXPECT_FALSE(r.trace[1].message.has_value());
 
         std::ostringstream line;
         WriteTraceLine(line, r.trace[1]);
         EXPECT_EQ(line.str(), "{\"line\":2,\"block\":\"G91 X10. M02\",\"mode\":\"00\",\"x\":110,\"z\":50,\"cx\":110,"
-                              "\"cz\":50,\"time\":0.2,\"stop\":2,\"msg\":null}\n");
+                              "\"cz\":50,\"time\":0.22500001,\"stop\":2,\"msg\":null}\n");
     }
 
     TEST(CheckRun, FanucMessagesInTheTrace)

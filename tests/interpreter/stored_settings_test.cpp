@@ -11,7 +11,9 @@ namespace {
 
     std::filesystem::path WriteIni(const char* content)
     {
-        auto path = std::filesystem::temp_directory_path() / "trazor-settings-test.ini";
+        // One file per test: CTest runs the tests in parallel processes.
+        auto path = std::filesystem::temp_directory_path()
+            / ("trazor-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".ini");
         std::ofstream(path, std::ios::binary) << content;
         return path;
     }
