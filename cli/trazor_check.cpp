@@ -12,6 +12,7 @@
 //     --block-delete      block-delete switch on
 //     --optional-stop     optional-stop switch on
 //     --g2-mirror, --x-mirror, --vertical   the display switches of the same names
+//     --labels            end-point markers and coordinate labels on (off, as Trazor starts)
 //     --no-settings       ignore the values stored by Trazor (soft limits, unit, dialect, views)
 //
 // Without --no-settings the values Trazor stored in the user's settings store are used; the
@@ -56,6 +57,7 @@ namespace {
         bool g2Mirror = false;
         bool xMirror = false;
         bool vertical = false;
+        bool labels = false;
         bool limitsGiven = false;
         double limits[4] = { 500, 200, -200, -200 };
     };
@@ -65,7 +67,7 @@ namespace {
         std::cerr << "trazor-check: " << problem << "\n"
                   << "usage: trazor-check [--json] [--trace FILE|-] [--png FILE [--size WxH]] [--fanuc] [--unit N]\n"
                   << "                    [--limits PX,PZ,MX,MZ] [--block-delete] [--optional-stop] [--g2-mirror]\n"
-                  << "                    [--x-mirror] [--vertical] [--no-settings] FILE\n";
+                  << "                    [--x-mirror] [--vertical] [--labels] [--no-settings] FILE\n";
         return 2;
     }
 
@@ -103,6 +105,8 @@ namespace {
                 o.xMirror = true;
             } else if (arg == "--vertical") {
                 o.vertical = true;
+            } else if (arg == "--labels") {
+                o.labels = true;
             } else if (arg == "--no-settings") {
                 o.useSettings = false;
             } else if (arg == "--trace" || arg == "--png" || arg == "--size" || arg == "--unit" || arg == "--limits") {
@@ -175,6 +179,7 @@ namespace {
         st.XMirror = st.XMirror || o.xMirror;
         st.VerticalView = st.VerticalView || o.vertical;
         st.BlockDeleteOn = o.blockDelete;
+        st.CoordinateDisplayOn = o.labels;
         st.OptionalStopOn = o.optionalStop;
         if (o.unit != 0)
             st.Unit = o.unit;

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace trazor {
@@ -112,6 +113,34 @@ namespace {
         EXPECT_EQ(RunBinary("--no-settings " + path.string()), 1);
         std::filesystem::remove(path);
     }
+
+#ifdef TRAZOR_CHECK_PICTURE
+    TEST(CheckProgram, PictureOfTheStandardView)
+    {
+        auto png = std::filesystem::temp_directory_path() / "trazor-check-picture.png";
+        std::filesystem::remove(png);
+        EXPECT_EQ(RunBinary("--no-settings --png " + png.string() + " --size 640x480 " + TRAZOR_EXAMPLES_DIR
+                      + "/osp-turning.MIN",
+                      "QT_QPA_PLATFORM=offscreen"),
+            0);
+        std::ifstream file(png, std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        ASSERT_GT(bytes.size(), 24U);
+        EXPECT_EQ(bytes.substr(1, 3), "PNG");
+        auto be32 = [&](std::size_t at) {
+            return (static_cast<unsigned char>(bytes[at]) << 24) | (static_cast<unsigned char>(bytes[at + 1]) << 16)
+                | (static_cast<unsigned char>(bytes[at + 2]) << 8) | static_cast<unsigned char>(bytes[at + 3]);
+        };
+        EXPECT_EQ(be32(16), 640U); // IHDR width
+        EXPECT_EQ(be32(20), 480U); // IHDR height
+        std::filesystem::remove(png);
+        // A picture that cannot be written is an error of the command line, not of the program.
+        EXPECT_EQ(RunBinary("--no-settings --png /nonexistent/dir/p.png " + std::string(TRAZOR_EXAMPLES_DIR)
+                      + "/osp-turning.MIN",
+                      "QT_QPA_PLATFORM=offscreen"),
+            2);
+    }
+#endif
 
     TEST(CheckProgram, StoredSettingsAndFlags)
     {
