@@ -1,0 +1,28 @@
+// TrazorCalculator: the cutting-condition calculator. One instance per user: a second start ends at
+// once. Trazor closes it over a local socket (close_request.h).
+
+#include "app/osp_environment.h"
+#include "calculator/calculator_window.h"
+#include "calculator/single_instance.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    trazor::SingleInstance instance;
+    if (!instance.claim())
+        return 0;
+
+    QApplication application(argc, argv);
+    // The marker file is looked at once, at start: it decides what closing does.
+    const bool onControl = trazor::OspEnvironment::fromEnvironment().isOnControl();
+    trazor::CalculatorWindow window(onControl);
+    // Without the server the calculator still works; only Trazor cannot close it.
+    instance.listen();
+    QObject::connect(&instance, &trazor::SingleInstance::closeRequested, &window, &QWidget::close);
+
+    window.show();
+    window.placeOnScreen();
+    window.activateWindow();
+    return application.exec();
+}

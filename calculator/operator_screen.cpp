@@ -1,0 +1,22 @@
+#include "calculator/operator_screen.h"
+
+#ifdef _WIN32
+#include "app/osp_environment.h"
+
+#include <windows.h>
+
+#include <string>
+#endif
+
+namespace trazor {
+
+void BringOperatorScreenToFront()
+{
+#ifdef _WIN32
+    const std::string title(OspEnvironment::operatorScreenTitle);
+    if (HWND window = FindWindowA(nullptr, title.c_str()))
+        SetForegroundWindow(window);
+#endif
+}
+
+} // namespace trazor
