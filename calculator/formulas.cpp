@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
+#include <string_view>
 #include <utility>
 
 namespace trazor {

@@ -398,35 +398,23 @@ void KeypadEngine::applyFunction(CalcKey key)
             showComputed(-v);
         }
         return;
+    // Inverse functions by their arctangent forms. At v = +-1 the quotient is +-infinity in IEEE
+    // arithmetic and atan gives +-90 degrees, the right limit: arcsin 1 is 90, arccos -1 is 180.
     case CalcKey::Sine:
-        if (inverse) {
-            if (std::fabs(v) > 1.0) {
-                fail();
-                return;
-            }
-            // At +-1 the root below is 0; the angle is +-90 degrees.
-            const double radians = std::fabs(v) == 1.0 ? std::copysign(2.0 * std::atan(1.0), v)
-                                                       : std::atan(v / std::sqrt(1.0 - v * v));
-            showComputed(radians / radiansPerDegree);
-        } else {
+        if (!inverse)
             showComputed(std::sin(v * radiansPerDegree));
-        }
+        else if (std::fabs(v) > 1.0)
+            fail();
+        else
+            showComputed(std::atan(v / std::sqrt(1.0 - v * v)) / radiansPerDegree);
         return;
     case CalcKey::Cosine:
-        if (inverse) {
-            if (std::fabs(v) > 1.0) {
-                fail();
-                return;
-            }
-            double radians = 0.0; // arccos 1
-            if (v == -1.0)
-                radians = 4.0 * std::atan(1.0);
-            else if (v != 1.0)
-                radians = std::atan(-v / std::sqrt(1.0 - v * v)) + 2.0 * std::atan(1.0);
-            showComputed(radians / radiansPerDegree);
-        } else {
+        if (!inverse)
             showComputed(std::cos(v * radiansPerDegree));
-        }
+        else if (std::fabs(v) > 1.0)
+            fail();
+        else
+            showComputed((std::atan(-v / std::sqrt(1.0 - v * v)) + 2.0 * std::atan(1.0)) / radiansPerDegree);
         return;
     case CalcKey::Tangent:
         if (inverse) {
