@@ -134,7 +134,7 @@ struct InterpreterState {
     Colour FeedColour = Rgb(255, 255, 0);
     Colour MarkColour = Rgb(0, 255, 0);
     double LabelColour = Rgb(255, 255, 255); // held as a double
-    bool CoordinateDisplayOn = true; // end-point markers and coordinate labels drawn
+    bool CoordinateDisplayOn = false; // end-point markers and coordinate labels drawn (off at start-up)
     std::int16_t CoordinateToolFilter = 0; // 0 label every tool, n label only tool n
     bool XGridOn = false; // X grid lines and readout snapping
     bool ZGridOn = false; // Z grid lines and readout snapping

@@ -21,10 +21,12 @@ struct TestRig {
     HeadlessHost host;
     Interpreter in { trace, xScale, zScale, host };
 
-    // Batch run (no pacing) with the reset values applied.
+    // Batch run (no pacing) with the reset values applied. End-point markers and labels are on,
+    // so tests see every mark a move draws.
     TestRig()
     {
         in.st.BatchRun = true;
+        in.st.CoordinateDisplayOn = true;
         SetResetValues(in.st);
     }
 
