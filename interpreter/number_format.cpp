@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace trazor {
@@ -109,21 +110,25 @@ namespace {
     // The seven significant digits of a float between 1e-4 and 1e7 without printf: the float is
     // M / 2^k exactly, so M * 10^p / 2^k rounded half to even gives the digits exactly. Returns
     // false outside that range (and when rounding carries into the exponent form).
-    bool FastSingleText(float value, std::string& text, double& number)
+    // Writes the text into `out` (at least 16 characters) and returns its length, or 0 outside
+    // the range.
+    std::size_t FastSingleText(float value, char* out, double& number)
     {
         if (!std::isfinite(value) || value == 0)
-            return false;
+            return 0;
         const double a = std::fabs(static_cast<double>(value));
         if (a < 1e-4 || a >= 1e7)
-            return false;
+            return 0;
         static constexpr double powers[] = { 1e-4, 1e-3, 1e-2, 1e-1, 1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7 };
         int e10 = -4;
         while (e10 < 6 && a >= powers[e10 + 5])
             ++e10;
-        int binaryExponent = 0;
-        const float fraction = std::frexp(std::fabs(value), &binaryExponent);
-        const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 24));
-        const int shift = 24 - binaryExponent; // 0 (from 2^23 up) .. 38 in this range
+        // Every float in this range is normal: value = mantissa * 2^-shift exactly.
+        std::uint32_t bits = 0;
+        std::memcpy(&bits, &value, sizeof bits);
+        const int biasedExponent = static_cast<int>((bits >> 23) & 0xFF);
+        const std::uint64_t mantissa = (bits & 0x7FFFFF) | 0x800000;
+        const int shift = 150 - biasedExponent; // 0 (from 2^23 up) .. 38 in this range
         const int p = 6 - e10; // 0 .. 10
         std::uint64_t scaled = mantissa;
         for (int k = 0; k < p; ++k)
@@ -137,7 +142,7 @@ namespace {
         }
         if (digits >= 10000000) {
             if (e10 == 6)
-                return false; // 9999999.5 and up print in exponent form
+                return 0; // 9999999.5 and up print in exponent form
             digits /= 10;
             ++e10;
         }
@@ -149,32 +154,45 @@ namespace {
         }
         static constexpr double divisors[] = { 1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10 };
         number = static_cast<double>(digits) / divisors[decimals];
-        char buffer[32];
-        char* end = std::to_chars(buffer, buffer + sizeof buffer, digits).ptr;
-        std::string body(buffer, end);
-        if (decimals > 0) {
-            if (static_cast<int>(body.size()) <= decimals)
-                body.insert(0, static_cast<std::size_t>(decimals - static_cast<int>(body.size()) + 1), '0');
-            body.insert(body.size() - static_cast<std::size_t>(decimals), 1, '.');
+        // Digits from the right: the fraction, the point, the integer part (at least "0").
+        char reversed[24];
+        int n = 0;
+        for (int k = 0; k < decimals; ++k) {
+            reversed[n++] = static_cast<char>('0' + digits % 10);
+            digits /= 10;
         }
+        if (decimals > 0)
+            reversed[n++] = '.';
+        do {
+            reversed[n++] = static_cast<char>('0' + digits % 10);
+            digits /= 10;
+        } while (digits != 0);
+        std::size_t length = 0;
         if (value < 0) {
-            body.insert(body.begin(), '-');
+            out[length++] = '-';
             number = -number;
         }
-        text = std::move(body);
-        return true;
+        while (n > 0)
+            out[length++] = reversed[--n];
+        return length;
     }
 
 } // namespace
 
+std::size_t SingleTextAndValue(float value, double& number, char* buffer)
+{
+    if (std::size_t length = FastSingleText(value, buffer, number))
+        return length;
+    std::string text = SingleText(value);
+    number = NumericValue(text);
+    std::memcpy(buffer, text.data(), text.size());
+    return text.size();
+}
+
 std::string SingleTextAndValue(float value, double& number)
 {
-    std::string text;
-    if (FastSingleText(value, text, number))
-        return text;
-    text = SingleText(value);
-    number = NumericValue(text);
-    return text;
+    char buffer[SingleTextCapacity];
+    return std::string(buffer, SingleTextAndValue(value, number, buffer));
 }
 
 std::string SingleText(float value)

@@ -2,6 +2,7 @@
 // float and the numeric value of a text.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -27,7 +28,10 @@ std::string RoundedText(double value, int decimals);
 // Text of a 32-bit float with at most 7 significant digits, no trailing zeros; exponent form
 // ("1E+08", "1.5E-07") for very large and very small values, readable by NumericValue.
 std::string SingleText(float value);
-// SingleText and the numeric value of that text in one step (the word reader's hot path).
+// SingleText and the numeric value of that text in one step (the word reader's hot path): the
+// text goes into `buffer` of SingleTextCapacity characters and its length is returned.
+constexpr std::size_t SingleTextCapacity = 48;
+std::size_t SingleTextAndValue(float value, double& number, char* buffer);
 std::string SingleTextAndValue(float value, double& number);
 
 // The leading decimal number of a text: optional sign, digits, optional point and digits,

@@ -90,8 +90,9 @@ void ReadWordValue(Interpreter& in)
     }
 
     Combine(accumulator, pendingOperator, NumericValue(number));
-    const std::string valueText = SingleTextAndValue(accumulator, st.WordNumber);
-    st.WordText.assign(valueText.begin(), valueText.end());
+    char valueText[SingleTextCapacity];
+    const std::size_t valueLength = SingleTextAndValue(accumulator, st.WordNumber, valueText);
+    st.WordText.assign(valueText, valueText + valueLength);
     if (accumulator == 0)
         st.DecimalPointSeen = true;
     st.ScanPos -= 1;
