@@ -4,6 +4,8 @@
 #include "interpreter/block_reading.h"
 #include "interpreter/number_format.h"
 
+#include <cstdint>
+
 namespace trazor {
 
 namespace {
@@ -28,6 +30,68 @@ namespace {
         default: break;
         }
         accumulator = static_cast<float>(result);
+    }
+
+    // A plain decimal of at most six significant digits between 1e-3 and 1e6 comes back from a
+    // 32-bit float and its seven-digit text unchanged, so its text and value follow from the
+    // digits alone: leading and trailing zeros dropped. Writes them and returns the length, or
+    // 0 when the number is not of that kind (the general route then applies).
+    std::size_t ShortDecimal(const std::u16string& number, bool negative, char* out, double& value)
+    {
+        std::uint64_t digits = 0;
+        int significant = 0;
+        int decimals = -1;
+        for (char16_t c : number) {
+            if (c == u'.') {
+                if (decimals >= 0)
+                    return 0;
+                decimals = 0;
+                continue;
+            }
+            if (c < u'0' || c > u'9')
+                return 0;
+            if (decimals >= 0)
+                ++decimals;
+            if (significant > 0 || c != u'0')
+                ++significant;
+            if (significant > 6)
+                return 0;
+            digits = digits * 10 + static_cast<std::uint64_t>(c - u'0');
+        }
+        if (decimals < 0)
+            decimals = 0;
+        while (decimals > 0 && digits != 0 && digits % 10 == 0) {
+            digits /= 10;
+            --decimals;
+        }
+        static constexpr double divisors[] = { 1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10 };
+        if (digits == 0 || decimals > 10)
+            return 0;
+        value = static_cast<double>(digits) / divisors[decimals];
+        // Below 1e-3 a float's rounding can reach the seventh digit; there the general route is
+        // taken.
+        if (value < 1e-3 || value >= 1e6)
+            return 0;
+        char reversed[24];
+        int n = 0;
+        for (int k = 0; k < decimals; ++k) {
+            reversed[n++] = static_cast<char>('0' + digits % 10);
+            digits /= 10;
+        }
+        if (decimals > 0)
+            reversed[n++] = '.';
+        do {
+            reversed[n++] = static_cast<char>('0' + digits % 10);
+            digits /= 10;
+        } while (digits != 0);
+        std::size_t length = 0;
+        if (negative) {
+            out[length++] = '-';
+            value = -value;
+        }
+        while (n > 0)
+            out[length++] = reversed[--n];
+        return length;
     }
 
 } // namespace
@@ -56,7 +120,12 @@ void ReadWordValue(Interpreter& in)
         return;
     }
 
+    // Whether the word is one operand with at most a leading sign: the common case, read
+    // without going through the float text.
+    int operators = 0;
+    bool leadingSign = false;
     int i = st.ScanPos + 1;
+    const int first = i;
     for (;; ++i) {
         if (i > length) {
             st.ScanPos = length + 1;
@@ -77,6 +146,8 @@ void ReadWordValue(Interpreter& in)
                 st.ScanPos = k;
                 break;
             }
+            if (operators++ == 0 && i == first && (c == u'-' || c == u'+'))
+                leadingSign = true;
             Combine(accumulator, pendingOperator, NumericValue(number));
             number.clear();
             pendingOperator = c;
@@ -89,9 +160,17 @@ void ReadWordValue(Interpreter& in)
             number += c;
     }
 
-    Combine(accumulator, pendingOperator, NumericValue(number));
     char valueText[SingleTextCapacity];
-    const std::size_t valueLength = SingleTextAndValue(accumulator, st.WordNumber, valueText);
+    std::size_t valueLength = 0;
+    if (operators == 0 || (operators == 1 && leadingSign)) {
+        valueLength = ShortDecimal(number, pendingOperator == u'-', valueText, st.WordNumber);
+        if (valueLength > 0)
+            accumulator = static_cast<float>(st.WordNumber);
+    }
+    if (valueLength == 0) {
+        Combine(accumulator, pendingOperator, NumericValue(number));
+        valueLength = SingleTextAndValue(accumulator, st.WordNumber, valueText);
+    }
     st.WordText.assign(valueText, valueText + valueLength);
     if (accumulator == 0)
         st.DecimalPointSeen = true;

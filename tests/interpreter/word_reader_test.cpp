@@ -1,7 +1,11 @@
 // Word values: left-to-right single-precision arithmetic, skipped operands and statements.
 #include "support/test_rig.h"
 
+#include "interpreter/number_format.h"
+
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace trazor {
 namespace {
@@ -54,6 +58,35 @@ namespace {
         EXPECT_DOUBLE_EQ(rig.st().TargetX, 0.3333333);
         rig.Block("Z-1234.5678");
         EXPECT_EQ(rig.st().WordText, u"-1234.568");
+    }
+
+    // Plain numbers take a shorter route than expressions; both must give the text and value of
+    // the number passed through a 32-bit float.
+    TEST(WordReader, PlainNumbersAgreeWithTheFloatRoute)
+    {
+        std::mt19937 random(5);
+        std::uniform_int_distribution<int> digitCount(1, 9);
+        std::uniform_int_distribution<int> digit(0, 9);
+        TestRig rig;
+        for (int i = 0; i < 20000; ++i) {
+            std::string number;
+            int count = digitCount(random);
+            int point = std::uniform_int_distribution<int>(-1, count)(random);
+            for (int k = 0; k < count; ++k) {
+                if (k == point)
+                    number += '.';
+                number += static_cast<char>('0' + digit(random));
+            }
+            std::string sign = i % 3 == 0 ? "-" : i % 3 == 1 ? "+" : "";
+            rig.st().BlockText = FromUtf8("X" + sign + number);
+            rig.st().ScanPos = 1;
+            ReadWordValue(rig.in);
+            double parsed = NumericValue(number);
+            float f = static_cast<float>(sign == "-" ? 0 - parsed : parsed);
+            std::string expected = parsed == 0 ? "0" : SingleText(f);
+            ASSERT_EQ(ToUtf8(rig.st().WordText), expected) << sign << number;
+            ASSERT_EQ(rig.st().WordNumber, NumericValue(expected)) << sign << number;
+        }
     }
 
     TEST(WordReader, AddressFollowedByBlankReadsZero)
