@@ -1,0 +1,46 @@
+// Speed of a batch run drawn on the Qt raster panes in the standard view, default options (as
+// Trazor redraws after every zoom, pan and option change).
+#include "bench/program_generator.h"
+#include "display/path_display.h"
+#include "display/qt/picture.h"
+#include "interpreter/headless_host.h"
+#include "interpreter/program_text.h"
+#include "interpreter/run_control.h"
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+namespace trazor {
+namespace {
+
+    void BatchRunOnRasterPanes(benchmark::State& state)
+    {
+        const auto blocks = static_cast<std::size_t>(state.range(0));
+        HeadlessHost host(DecodeProgram(bench::GenerateLatheProgram(blocks)).text);
+        auto panes = std::make_unique<PathPanes>();
+        Interpreter in(panes->trace, panes->xScale, panes->zScale, host);
+        in.st.CoordinateDisplayOn = false;
+        SelectToolColours(in);
+        ApplyStandardViewForViewport(in, 1000, 700);
+        double executed = 0;
+        for (auto _ : state) {
+            BatchRerun(in, RerunForm::WholeProgram);
+            executed += in.st.BlockCount;
+        }
+        state.counters["blocks/s"] = benchmark::Counter(executed, benchmark::Counter::kIsRate);
+    }
+    BENCHMARK(BatchRunOnRasterPanes)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace trazor
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
