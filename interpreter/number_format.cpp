@@ -105,6 +105,29 @@ std::string RoundedText(double value, int decimals)
     return GeneralText(value, 15);
 }
 
+std::size_t WriteDecimal(std::uint64_t digits, int decimals, bool negative, char* out)
+{
+    // Digits from the right: the fraction, the point, the integer part (at least "0").
+    char reversed[32];
+    int n = 0;
+    for (int k = 0; k < decimals; ++k) {
+        reversed[n++] = static_cast<char>('0' + digits % 10);
+        digits /= 10;
+    }
+    if (decimals > 0)
+        reversed[n++] = '.';
+    do {
+        reversed[n++] = static_cast<char>('0' + digits % 10);
+        digits /= 10;
+    } while (digits != 0);
+    std::size_t length = 0;
+    if (negative)
+        out[length++] = '-';
+    while (n > 0)
+        out[length++] = reversed[--n];
+    return length;
+}
+
 namespace {
 
     // The seven significant digits of a float between 1e-4 and 1e7 without printf: the float is
@@ -154,27 +177,9 @@ namespace {
         }
         static constexpr double divisors[] = { 1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10 };
         number = static_cast<double>(digits) / divisors[decimals];
-        // Digits from the right: the fraction, the point, the integer part (at least "0").
-        char reversed[24];
-        int n = 0;
-        for (int k = 0; k < decimals; ++k) {
-            reversed[n++] = static_cast<char>('0' + digits % 10);
-            digits /= 10;
-        }
-        if (decimals > 0)
-            reversed[n++] = '.';
-        do {
-            reversed[n++] = static_cast<char>('0' + digits % 10);
-            digits /= 10;
-        } while (digits != 0);
-        std::size_t length = 0;
-        if (value < 0) {
-            out[length++] = '-';
+        if (value < 0)
             number = -number;
-        }
-        while (n > 0)
-            out[length++] = reversed[--n];
-        return length;
+        return WriteDecimal(digits, decimals, value < 0, out);
     }
 
 } // namespace

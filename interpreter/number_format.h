@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,9 @@ std::string RoundedText(double value, int decimals);
 // Text of a 32-bit float with at most 7 significant digits, no trailing zeros; exponent form
 // ("1E+08", "1.5E-07") for very large and very small values, readable by NumericValue.
 std::string SingleText(float value);
+// Writes digits / 10^decimals as a plain decimal ("-" when negative, at least one integer digit;
+// decimals 0 to 10) into `out` and returns the length.
+std::size_t WriteDecimal(std::uint64_t digits, int decimals, bool negative, char* out);
 // SingleText and the numeric value of that text in one step (the word reader's hot path): the
 // text goes into `buffer` of SingleTextCapacity characters and its length is returned.
 constexpr std::size_t SingleTextCapacity = 48;

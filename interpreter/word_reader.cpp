@@ -72,26 +72,9 @@ namespace {
         // taken.
         if (value < 1e-3 || value >= 1e6)
             return 0;
-        char reversed[24];
-        int n = 0;
-        for (int k = 0; k < decimals; ++k) {
-            reversed[n++] = static_cast<char>('0' + digits % 10);
-            digits /= 10;
-        }
-        if (decimals > 0)
-            reversed[n++] = '.';
-        do {
-            reversed[n++] = static_cast<char>('0' + digits % 10);
-            digits /= 10;
-        } while (digits != 0);
-        std::size_t length = 0;
-        if (negative) {
-            out[length++] = '-';
+        if (negative)
             value = -value;
-        }
-        while (n > 0)
-            out[length++] = reversed[--n];
-        return length;
+        return WriteDecimal(digits, decimals, negative, out);
     }
 
 } // namespace

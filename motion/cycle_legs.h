@@ -3,7 +3,9 @@
 #pragma once
 
 #include "display/path_display.h"
+#include "interpreter/block_execution.h"
 #include "interpreter/interpreter.h"
+#include "interpreter/number_format.h"
 #include "motion/feed_time.h"
 
 namespace trazor {
@@ -32,5 +34,28 @@ inline void AddReturnRateTime(InterpreterState& st, double distance)
 {
     StoreSingle(st.MachiningTime, st.MachiningTime + distance / ReturnRapidRate * 60);
 }
+
+// The cycles guard the G96 mean diameter with 1 mm where G1 uses DiameterGuard (0.999 mm).
+constexpr double CycleDiameterGuard = 1;
+
+// Time of the cycle's cut of `length` mm from the current to the target diameter: the feed-time
+// rule with the cycles' 1 mm G96 diameter guard, so a diameter sum of exactly 0 is a calculation
+// error (no time). False when no time was added.
+inline bool AddCycleFeedTime(Interpreter& in, double length)
+{
+    return AddFeedTime(in, length, in.st.CurrentX, in.st.TargetX, CycleDiameterGuard);
+}
+
+// The readout of the axis a leg has just moved. A batch run writes its readouts once when it
+// ends, so it skips the intermediate ones.
+inline void ShowLegReadout(Interpreter& in, Readout readout, double value)
+{
+    if (!in.st.BatchRun)
+        in.host.SetReadout(readout, 0, FormatFixed3(value));
+}
+
+// The pause after a leg, as long as the pause after a block, so that the user sees the cycle build
+// up (none in a batch run).
+inline void PauseAfterLeg(Interpreter& in) { WaitSeconds(in, 0.5 - 0.005 * in.st.SpeedPercent); }
 
 } // namespace trazor

@@ -21,24 +21,9 @@ namespace {
     // readouts once when it ends, so it skips the intermediate ones.
     void FinishLeg(Interpreter& in, Readout readout, double value)
     {
-        if (!in.st.BatchRun)
-            in.host.SetReadout(readout, 0, FormatFixed3(value));
-        WaitSeconds(in, 0.5 - 0.005 * in.st.SpeedPercent);
+        ShowLegReadout(in, readout, value);
+        PauseAfterLeg(in);
         DrawEndPointLabels(in);
-    }
-
-    // The cycles guard the G96 mean diameter with 1 mm where G1 uses DiameterGuard (0.999 mm).
-    constexpr double CycleDiameterGuard = 1;
-
-    // Time of the cut, the speed taken at the sum of start and target diameter plus 1 mm. The rule
-    // divides by |xEnd + xStart + DiameterGuard|; given that sum less DiameterGuard as one diameter
-    // and 0 as the other, it divides by the cycle's sum, and by exactly 0 when that sum is 0 (a
-    // calculation error: no time, no message). A failure leaves the cut untimed; the message, if
-    // any, is the rule's own. Under G97 and G94 the diameters do not count.
-    void AddCycleFeedTime(Interpreter& in, double length)
-    {
-        const double diameterSum = in.st.TargetX + in.st.CurrentX + CycleDiameterGuard;
-        AddFeedTime(in, length, diameterSum - DiameterGuard, 0);
     }
 
 } // namespace

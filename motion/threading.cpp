@@ -26,22 +26,12 @@ namespace {
     constexpr double VanishingTrig = 1e-9;
 
     // The cycles guard the G96 mean diameter with 1 mm where G1 uses DiameterGuard (0.999 mm).
-    constexpr double CycleDiameterGuard = 1;
 
 } // namespace
 
 void AddCycleRapidTime(InterpreterState& st, double distance)
 {
     StoreSingle(st.MachiningTime, st.MachiningTime + distance / CycleRapidRate * 60);
-}
-
-bool AddCycleFeedTime(Interpreter& in, double length)
-{
-    // The rule divides by |xEnd + xStart + DiameterGuard|. Given the cycle's sum less DiameterGuard
-    // as one diameter and 0 as the other, it divides by the cycle's sum, and by exactly 0 when that
-    // sum is 0 (a calculation error: no time). Under G97 and G94 the diameters do not count.
-    const double diameterSum = in.st.TargetX + in.st.CurrentX + CycleDiameterGuard;
-    return AddFeedTime(in, length, diameterSum - DiameterGuard, 0);
 }
 
 bool TaperAlongZ(const InterpreterState& st, double degrees, double axialLength, double& taper)
@@ -61,14 +51,6 @@ bool TaperAlongX(const InterpreterState& st, double degrees, double radialLength
     taper = radialLength / std::tan(angle);
     return std::isfinite(taper);
 }
-
-void ShowLegReadout(Interpreter& in, Readout readout, double value)
-{
-    if (!in.st.BatchRun)
-        in.host.SetReadout(readout, 0, FormatFixed3(value));
-}
-
-void PauseAfterLeg(Interpreter& in) { WaitSeconds(in, 0.5 - 0.005 * in.st.SpeedPercent); }
 
 void DrawEndPointLabelsAt(Interpreter& in, double x, double z)
 {

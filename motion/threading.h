@@ -5,6 +5,7 @@
 
 #include "interpreter/interpreter.h"
 #include "interpreter/run_host.h"
+#include "motion/cycle_legs.h"
 
 namespace trazor {
 
@@ -14,9 +15,6 @@ constexpr double CycleRapidRate = 10000;
 // Adds `distance` mm of rapid travel at CycleRapidRate to the single-precision total (which keeps
 // its value if the sum leaves the float range).
 void AddCycleRapidTime(InterpreterState& st, double distance);
-// Time of the cycle's cut of `length` mm from the current to the target diameter: the feed-time
-// rule with the cycles' 1 mm G96 diameter guard. False when no time was added.
-bool AddCycleFeedTime(Interpreter& in, double length);
 
 // Taper of a thread along Z from its angle A (degrees against the Z axis): the radius increment
 // over `axialLength` mm of Z. Returns false when the tangent of A is undefined (A an odd multiple
@@ -26,12 +24,6 @@ bool TaperAlongZ(const InterpreterState& st, double degrees, double axialLength,
 // Returns false when the tangent of A is undefined or zero (the taper divides by it).
 bool TaperAlongX(const InterpreterState& st, double degrees, double radialLength, double& taper);
 
-// The readout of the axis a leg has just moved. A batch run writes its readouts once when it
-// ends, so it skips the intermediate ones.
-void ShowLegReadout(Interpreter& in, Readout readout, double value);
-// The pause after a leg, as long as the pause after a block, so that the user sees the cycle build
-// up (none in a batch run).
-void PauseAfterLeg(Interpreter& in);
 // End-point marker and labels at (x, z) instead of the block's target: the labels read the end
 // point from the state, so the target stands in for it while they are drawn.
 void DrawEndPointLabelsAt(Interpreter& in, double x, double z);
