@@ -77,16 +77,33 @@ std::u16string WithCrLf(std::u16string_view text)
     return out;
 }
 
+namespace {
+    // Only a text with some other line end is copied; a CR LF file is kept as it is, so a large
+    // program is held once rather than twice while it is read.
+    std::u16string NormalisedLineEnds(std::u16string text)
+    {
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+                ++i;
+                continue;
+            }
+            if (text[i] == u'\r' || text[i] == u'\n')
+                return WithCrLf(text);
+        }
+        return text;
+    }
+}
+
 DecodedProgram DecodeProgram(std::string_view bytes)
 {
     DecodedProgram program;
     if (IsValidUtf8(bytes)) {
         if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
             bytes.remove_prefix(3);
-        program.text = WithCrLf(FromUtf8(bytes));
+        program.text = NormalisedLineEnds(FromUtf8(bytes));
         program.encoding = TextEncoding::Utf8;
     } else {
-        program.text = WithCrLf(DecodeCp932(bytes));
+        program.text = NormalisedLineEnds(DecodeCp932(bytes));
         program.encoding = TextEncoding::Cp932;
     }
     return program;
