@@ -26,17 +26,27 @@ namespace {
     constexpr double TwoPi = 2 * std::numbers::pi;
 
     QColor ToQColor(Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+    QRgb ToRgb(Colour c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
     int PixelIndex(double coordinate) { return static_cast<int>(std::floor(coordinate)); }
 
     // The painter's aliased pixel grid puts integer coordinates on pixel centres.
     QPointF PainterPoint(QPointF continuous) { return continuous - QPointF(0.5, 0.5); }
 
-    // Liang-Barsky clipping of the segment a-b to the rectangle; false when nothing is inside.
+    // Liang-Barsky clipping of the segment a-b (finite ends) to the rectangle; false when nothing
+    // is inside.
     bool ClipSegment(QPointF& a, QPointF& b, const QRectF& r)
     {
         double t0 = 0, t1 = 1;
         double dx = b.x() - a.x(), dy = b.y() - a.y();
+        if (!std::isfinite(dx) || !std::isfinite(dy)) {
+            // Ends further apart than the largest double: clipped at half scale, which is exact.
+            QPointF halfA = a / 2, halfB = b / 2;
+            if (!ClipSegment(halfA, halfB, QRectF(r.topLeft() / 2, r.size() / 2)))
+                return false;
+            a = halfA * 2, b = halfB * 2;
+            return true;
+        }
         const double p[4] = { -dx, dx, -dy, dy };
         const double q[4] = { a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y() };
         for (int i = 0; i < 4; ++i) {
@@ -141,8 +151,6 @@ QPainter* RasterSurface::Painter()
         penColour_ = QColor();
         painterMode_ = DrawMode::Copy;
         painterFontSet_ = false;
-        bits_ = image_.bits();
-        stride_ = image_.bytesPerLine();
     }
     if (painterMode_ != mode_) {
         painter_->setCompositionMode(
@@ -152,20 +160,30 @@ QPainter* RasterSurface::Painter()
     return &*painter_;
 }
 
+const PixelRows& RasterSurface::Pixels()
+{
+    if (!pixels_.pixels && !image_.isNull()) {
+        // RGB32 rows are whole pixels long.
+        pixels_ = { reinterpret_cast<std::uint32_t*>(image_.bits()), image_.bytesPerLine() / 4, image_.width(),
+            image_.height() };
+    }
+    return pixels_;
+}
+
 void RasterSurface::EndPainting() const
 {
     painter_.reset();
-    bits_ = nullptr;
+    pixels_ = {};
 }
 
 void RasterSurface::Stamp(const PixelStamp& stamp, int x, int y, Colour colour)
 {
-    QRgb rgb = qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-    int width = image_.width(), height = image_.height();
+    const PixelRows& rows = Pixels();
+    QRgb rgb = ToRgb(colour);
     for (QPoint offset : stamp.pixels) {
         int px = x + offset.x(), py = y + offset.y();
-        if (px >= 0 && px < width && py >= 0 && py < height)
-            reinterpret_cast<QRgb*>(bits_ + py * stride_)[px] = rgb;
+        if (px >= 0 && px < rows.width && py >= 0 && py < rows.height)
+            rows.pixels[py * rows.stride + px] = rgb;
     }
 }
 
@@ -174,8 +192,8 @@ void RasterSurface::UsePen(QPainter& painter, Colour colour, LineStyle style)
     QColor qColour = ToQColor(colour);
     if (qColour == penColour_ && style == penStyle_)
         return;
-    // A one-pixel cosmetic pen. Flat caps leave out the last pixel of a line; feed moves set
-    // that pixel themselves.
+    // A one-pixel cosmetic pen. Flat caps leave out one end pixel of a line (the one of greater
+    // coordinate); feed moves set their end pixel themselves.
     QPen pen(qColour, 0, style == LineStyle::Dotted ? Qt::DotLine : Qt::SolidLine, Qt::FlatCap);
     painter.setPen(pen);
     penColour_ = qColour;
@@ -198,15 +216,27 @@ const QImage& RasterSurface::Image() const
 void RasterSurface::Line(double u1, double v1, double u2, double v2, Colour colour)
 {
     lastU_ = u2, lastV_ = v2;
-    QPainter* painter = Painter();
-    if (!painter || pixelsPerU_ == 0)
+    if (image_.isNull() || pixelsPerU_ == 0)
         return;
     QPointF a = ToPixels(u1, v1), b = ToPixels(u2, v2);
     QRectF bounds = QRectF(image_.rect()).adjusted(-ClipMargin, -ClipMargin, ClipMargin, ClipMargin);
     if (!Finite(a) || !Finite(b) || !ClipSegment(a, b, bounds))
         return;
+    // Ends far beyond the image (past 2^53 pixels) are clipped no closer than the doubles' spacing
+    // out there; held a pixel beyond the clip they stay small. Ends of nearer lines are within it.
+    auto pixel = [&](QPointF p) {
+        return QPoint(PixelIndex(std::clamp(p.x(), bounds.left() - 1, bounds.right() + 1)),
+            PixelIndex(std::clamp(p.y(), bounds.top() - 1, bounds.bottom() + 1)));
+    };
+    QPoint from = pixel(a), to = pixel(b);
+    if (mode_ == DrawMode::Copy) {
+        DrawPixelLine(Pixels(), from.x(), from.y(), to.x(), to.y(), ToRgb(colour), style_);
+        return;
+    }
+    // Xor mode: the painter's raster operation.
+    QPainter* painter = Painter();
     UsePen(*painter, colour, style_);
-    painter->drawLine(QPoint(PixelIndex(a.x()), PixelIndex(a.y())), QPoint(PixelIndex(b.x()), PixelIndex(b.y())));
+    painter->drawLine(from, to);
 }
 
 void RasterSurface::LineTo(double u, double v, Colour colour) { Line(lastU_, lastV_, u, v, colour); }
@@ -316,14 +346,21 @@ void RasterSurface::DrawLargeArc(QPainter& painter, QPointF centre, double radiu
 
 void RasterSurface::SetPixel(double u, double v, Colour colour)
 {
-    QPainter* painter = Painter();
-    if (!painter || pixelsPerU_ == 0)
+    if (image_.isNull() || pixelsPerU_ == 0)
         return;
     QPointF p = ToPixels(u, v);
-    if (!Finite(p) || !QRectF(image_.rect()).contains(p))
+    // Not-a-number fails every comparison.
+    if (!(p.x() >= 0 && p.x() < image_.width() && p.y() >= 0 && p.y() < image_.height()))
         return;
+    int x = PixelIndex(p.x()), y = PixelIndex(p.y());
+    if (mode_ == DrawMode::Copy) {
+        const PixelRows& rows = Pixels();
+        rows.pixels[y * rows.stride + x] = ToRgb(colour);
+        return;
+    }
+    QPainter* painter = Painter();
     UsePen(*painter, colour, LineStyle::Solid);
-    painter->drawPoint(PixelIndex(p.x()), PixelIndex(p.y()));
+    painter->drawPoint(x, y);
 }
 
 void RasterSurface::Text(double u, double v, const std::string& text)

@@ -1,10 +1,12 @@
 // A drawing pane backed by one QImage of the whole pane (for the path surface: four viewports
-// each way), drawn with QPainter without antialiasing. Layout units (twips) map to pixels at
+// each way), drawn with QPainter without antialiasing; lines, pixels and the small stamped shapes
+// of copy mode are written straight into the image's rows. Layout units (twips) map to pixels at
 // 96 DPI, 15 twips a pixel; sizes and offsets snap to whole pixels as a window's do. Text uses
 // the application's default font face at the pane's point size, rounded to whole pixels
 // (10 pt: 13 px); it needs a QGuiApplication (the offscreen platform serves for headless use).
 #pragma once
 
+#include "display/qt/line_raster.h"
 #include "display/qt/pixel_stamps.h"
 #include "display/surface.h"
 
@@ -64,7 +66,13 @@ private:
     // The painter, begun on first use and kept open across primitives (a begin per primitive
     // would cost more than most primitives); null while there is nothing to draw on.
     QPainter* Painter();
+    // The image's pixels to write into directly, taken on first use. Taking them makes the
+    // image's data its own, so a copy handed out by Image() keeps what it had (Image() lets go of
+    // them, as of the painter). The raster painter writes into the same pixels at once, so both
+    // may draw in turn.
+    const PixelRows& Pixels();
     void UsePen(QPainter& painter, Colour colour, LineStyle style);
+    // Ends the painter and lets go of the pixels, before the image is handed out, filled or replaced.
     void EndPainting() const;
     // Writes the stamp's pixels at the pixel (x, y) in `colour`, as far as they fall inside.
     void Stamp(const PixelStamp& stamp, int x, int y, Colour colour);
@@ -75,10 +83,8 @@ private:
 
     QImage image_;
     mutable std::optional<QPainter> painter_;
-    // The image's pixels while the painter is open (beginning it made the image's data our own,
-    // so stamps may write into it directly); null otherwise.
-    mutable uchar* bits_ = nullptr;
-    qsizetype stride_ = 0;
+    // Empty (null pixels) until Pixels() takes them; emptied with the painter.
+    mutable PixelRows pixels_;
     PixelStamps stamps_;
     ModelWindow window_;
     PaneLayout layout_ { 0, 0, 0, 0 };
