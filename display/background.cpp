@@ -98,7 +98,7 @@ void RedrawBackground(Interpreter& in)
     double zTickBottom = zWindow.top + zWindow.height;
     ForEachMultiple(step, 0, m.left, right, m.width, [&](double i) {
         zScale.Line(i, zTickTop, i, zTickBottom, textColour);
-        std::string label = st.VerticalView ? "X" + RoundedText(i * -2 * f, 1) : "Z" + RoundedText(i, 1);
+        std::string label = st.VerticalView ? Labelled('X', RoundedText(i * -2 * f, 1)) : Labelled('Z', RoundedText(i, 1));
         zScale.Text(i - textWidth, zWindow.top, label);
     });
 
@@ -108,7 +108,7 @@ void RedrawBackground(Interpreter& in)
     double xTickRight = xWindow.left + xWindow.width;
     ForEachMultiple(step, 0, m.top, bottom, m.height, [&](double i) {
         xScale.Line(xWindow.left, i, xTickRight, i, textColour);
-        std::string label = st.VerticalView ? "Z" + RoundedText(-i, 1) : "X" + RoundedText(i * -2 * f, 1);
+        std::string label = st.VerticalView ? Labelled('Z', RoundedText(-i, 1)) : Labelled('X', RoundedText(i * -2 * f, 1));
         xScale.Text(xWindow.left, i - textHeight, label);
     });
 

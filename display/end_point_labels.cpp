@@ -71,15 +71,15 @@ void DrawEndPointLabels(Interpreter& in)
         bool radius = g == 2 || g == 3 || g == 76;
         bool chamfer = g == 75;
         if (radius || chamfer)
-            print((radius ? "R" : "C") + RoundedText(st.WordL, 4));
+            print(Labelled(radius ? 'R' : 'C', RoundedText(st.WordL, 4)));
     }
     // The arctangent never reaches 90 degrees, so 0 is the only slope of an axis-parallel move.
     if (slope != 0 && st.MotionMode == 1)
-        print("A" + RoundedText(slope, 3));
-    print("Z" + RoundedText(st.TargetZ, 4));
-    print("X" + RoundedText(st.TargetX, 4));
+        print(Labelled('A', RoundedText(slope, 3)));
+    print(Labelled('Z', RoundedText(st.TargetZ, 4)));
+    print(Labelled('X', RoundedText(st.TargetX, 4)));
     if (st.G40Display)
-        print("G" + DecimalText(st.NoseRMode));
+        print(Labelled('G', DecimalText(st.NoseRMode)));
 }
 
 } // namespace trazor

@@ -314,6 +314,15 @@ namespace {
 double NumericValue(std::u16string_view text) { return LeadingNumber(text); }
 double NumericValue(std::string_view text) { return LeadingNumber(text); }
 
+std::string Labelled(char letter, std::string_view number)
+{
+    std::string text;
+    text.reserve(number.size() + 1);
+    text += letter;
+    text += number;
+    return text;
+}
+
 double RoundHalfEven(double value)
 {
     if (!std::isfinite(value))

@@ -44,6 +44,9 @@ std::string SingleTextAndValue(float value, double& number);
 double NumericValue(std::u16string_view text);
 double NumericValue(std::string_view text);
 
+// A label: the letter followed by the number text ("Z" and "-10" give "Z-10").
+std::string Labelled(char letter, std::string_view number);
+
 // Rounds halves to the even neighbour (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
 double RoundHalfEven(double value);
 
