@@ -31,6 +31,8 @@
 #endif
 
 #include <cmath>
+#include <cstdio>
+#include <memory>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -148,20 +150,22 @@ namespace {
         return "";
     }
 
-    // Reads the whole file; returns an error text or "".
+    // Reads the whole file; returns an error text or "". A read that fails part way is an error,
+    // never a shorter program.
     std::string ReadFile(const std::string& path, std::string& bytes)
     {
         std::error_code error;
         if (std::filesystem::is_directory(path, error))
             return path + ": is a folder, not a program file";
-        std::ifstream file(path, std::ios::binary);
+        std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
         if (!file)
             return path + ": cannot be read (" + std::strerror(errno) + ")";
-        std::ostringstream content;
-        content << file.rdbuf();
-        if (file.bad())
-            return path + ": read failed";
-        bytes = content.str();
+        char buffer[1 << 16];
+        std::size_t n = 0;
+        while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+            bytes.append(buffer, n);
+        if (std::ferror(file.get()))
+            return path + ": read failed (" + std::strerror(errno) + ")";
         return "";
     }
 

@@ -83,6 +83,11 @@ TEST_F(BadFiles, UnreadableInputGivesStatusTwo)
     Outcome folder = RunChecker(dir.string());
     EXPECT_EQ(folder.status, 2);
     EXPECT_NE(folder.output.find("folder"), std::string::npos);
+    // A read that fails part way (the kernel refuses to read this file) is an error, never a
+    // shorter program.
+    Outcome failing = RunChecker("/proc/self/mem");
+    EXPECT_EQ(failing.status, 2);
+    EXPECT_NE(failing.output.find("read failed"), std::string::npos) << failing.output;
     Outcome missing = RunChecker((dir / "gone.MIN").string());
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.output.find("cannot be read"), std::string::npos);
