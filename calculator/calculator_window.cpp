@@ -97,16 +97,16 @@ void CalculatorWindow::createControls()
     labelM_->setGeometry(twipsToPixels(margin + innerWidth - markWidth), twipsToPixels(promptTop),
         twipsToPixels(markWidth), twipsToPixels(promptHeight));
 
-    for (const KeypadButton& spec : KeypadButtons()) {
-        auto* button = new QPushButton(Text(spec.caption), this);
-        button->setObjectName(Text(spec.name));
-        const int left = margin + spec.column * (buttonWidth + gap);
-        const int top = keypadTop + spec.row * (buttonHeight + gap);
-        const int height = spec.rowSpan * buttonHeight + (spec.rowSpan - 1) * gap;
+    for (const KeypadButton& place : KeypadButtons()) {
+        auto* button = new QPushButton(Text(place.caption), this);
+        button->setObjectName(Text(place.name));
+        const int left = margin + place.column * (buttonWidth + gap);
+        const int top = keypadTop + place.row * (buttonHeight + gap);
+        const int height = place.rowSpan * buttonHeight + (place.rowSpan - 1) * gap;
         button->setGeometry(
             twipsToPixels(left), twipsToPixels(top), twipsToPixels(buttonWidth), twipsToPixels(height));
         button->installEventFilter(this);
-        const CalcKey key = spec.key;
+        const CalcKey key = place.key;
         connect(button, &QPushButton::clicked, this, [this, key] { pressKey(key); });
         buttons_.insert(key, button);
     }
