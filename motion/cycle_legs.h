@@ -58,4 +58,13 @@ inline void ShowLegReadout(Interpreter& in, Readout readout, double value)
 // up (none in a batch run).
 inline void PauseAfterLeg(Interpreter& in) { WaitSeconds(in, 0.5 - 0.005 * in.st.SpeedPercent); }
 
+// After a leg that is not the cycle's last: the readout shows the coordinate just reached, the
+// run pauses so that the user sees the cycle build up, and the end point is marked.
+inline void FinishLeg(Interpreter& in, Readout readout, double value)
+{
+    ShowLegReadout(in, readout, value);
+    PauseAfterLeg(in);
+    DrawEndPointLabels(in);
+}
+
 } // namespace trazor

@@ -14,20 +14,6 @@
 
 namespace trazor {
 
-namespace {
-
-    // After every leg but the last: the readout shows the coordinate just reached, the run pauses
-    // so that the user sees the cycle build up, and the end point is marked. A batch run writes its
-    // readouts once when it ends, so it skips the intermediate ones.
-    void FinishLeg(Interpreter& in, Readout readout, double value)
-    {
-        ShowLegReadout(in, readout, value);
-        PauseAfterLeg(in);
-        DrawEndPointLabels(in);
-    }
-
-} // namespace
-
 void ExecuteTurningCycle(Interpreter& in)
 {
     auto& st = in.st;

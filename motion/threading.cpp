@@ -91,17 +91,11 @@ void ExecuteThreadCycle(Interpreter& in)
     const double endX = st.TargetX, endZ = st.TargetZ;
     const double taper = st.WordI; // radius increment at the thread end
     DrawLeg(in, startZ, startX / 2, startZ, endX / 2, LegKind::Rapid);
-    ShowLegReadout(in, Readout::XA, endX);
-    PauseAfterLeg(in);
-    DrawEndPointLabels(in);
+    FinishLeg(in, Readout::XA, endX);
     DrawLeg(in, startZ, endX / 2, endZ, endX / 2 + taper, LegKind::Cut);
-    ShowLegReadout(in, Readout::ZA, endZ);
-    PauseAfterLeg(in);
-    DrawEndPointLabels(in);
+    FinishLeg(in, Readout::ZA, endZ);
     DrawLeg(in, endZ, endX / 2 + taper, endZ, startX / 2, LegKind::Rapid);
-    ShowLegReadout(in, Readout::XA, startX);
-    PauseAfterLeg(in);
-    DrawEndPointLabels(in);
+    FinishLeg(in, Readout::XA, startX);
     DrawLeg(in, endZ, startX / 2, startZ, startX / 2, LegKind::Rapid);
     DrawEndPointLabels(in);
 
@@ -143,17 +137,11 @@ void ExecuteFaceThreadCycle(Interpreter& in)
     const double endX = st.TargetX, endZ = st.TargetZ;
     const double taper = st.WordK; // Z increment at the thread end
     DrawLeg(in, startZ, startX / 2, endZ, startX / 2, LegKind::Rapid);
-    ShowLegReadout(in, Readout::ZA, endZ);
-    PauseAfterLeg(in);
-    DrawEndPointLabels(in);
+    FinishLeg(in, Readout::ZA, endZ);
     DrawLeg(in, endZ, startX / 2, endZ + taper, endX / 2, LegKind::Cut);
-    ShowLegReadout(in, Readout::XA, endX);
-    PauseAfterLeg(in);
-    DrawEndPointLabels(in);
+    FinishLeg(in, Readout::XA, endX);
     DrawLeg(in, endZ + taper, endX / 2, startZ, endX / 2, LegKind::Rapid);
-    ShowLegReadout(in, Readout::ZA, startZ);
-    PauseAfterLeg(in);
-    DrawEndPointLabels(in);
+    FinishLeg(in, Readout::ZA, startZ);
     DrawLeg(in, startZ, endX / 2, startZ, startX / 2, LegKind::Rapid);
     DrawEndPointLabels(in);
 
