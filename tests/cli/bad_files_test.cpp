@@ -4,11 +4,14 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <random>
 #include <string>
+
+#include <unistd.h>
 
 namespace {
 
@@ -17,10 +20,11 @@ struct Outcome {
     std::string output;
 };
 
-Outcome RunChecker(const std::string& arguments)
+// Runs the checker, started through `prefix` (empty, or a command that changes the user).
+Outcome RunCheckerAs(const std::string& prefix, const std::string& arguments)
 {
     Outcome outcome;
-    std::string command = std::string(TRAZOR_CHECK_BINARY) + " --no-settings " + arguments + " 2>&1";
+    std::string command = prefix + std::string(TRAZOR_CHECK_BINARY) + " --no-settings " + arguments + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     std::array<char, 4096> buffer {};
     std::size_t n = 0;
@@ -29,6 +33,8 @@ Outcome RunChecker(const std::string& arguments)
     outcome.status = WEXITSTATUS(pclose(pipe));
     return outcome;
 }
+
+Outcome RunChecker(const std::string& arguments) { return RunCheckerAs("", arguments); }
 
 class BadFiles : public ::testing::Test {
 protected:
@@ -91,6 +97,24 @@ TEST_F(BadFiles, UnreadableInputGivesStatusTwo)
     Outcome missing = RunChecker((dir / "gone.MIN").string());
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.output.find("cannot be read"), std::string::npos);
+}
+
+// A file the user may not read. Root reads anything, so when the tests run as root the checker
+// is started as the unprivileged user "nobody" instead.
+TEST_F(BadFiles, FileWithoutReadPermission)
+{
+    std::string path = Write("locked.MIN", "G00X10.Z10.\r\nM30\r\n");
+    std::filesystem::permissions(path, std::filesystem::perms::none);
+    std::string prefix;
+    if (geteuid() == 0) {
+        if (std::system("command -v setpriv >/dev/null 2>&1") != 0)
+            GTEST_SKIP() << "running as root without setpriv";
+        std::filesystem::permissions(dir, std::filesystem::perms::owner_all | std::filesystem::perms::others_exec);
+        prefix = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+    }
+    Outcome outcome = RunCheckerAs(prefix, path);
+    EXPECT_EQ(outcome.status, 2) << outcome.output;
+    EXPECT_NE(outcome.output.find("cannot be read (Permission denied)"), std::string::npos) << outcome.output;
 }
 
 } // namespace
