@@ -3,6 +3,8 @@
 
 #include <iconv.h>
 
+#include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <vector>
 
@@ -56,6 +58,42 @@ std::u16string DecodeCp932(std::string_view bytes)
     }
     iconv_close(cd);
     return out;
+}
+
+Cp932Bytes EncodeCp932(std::u16string_view text)
+{
+    Cp932Bytes result;
+    if (text.empty())
+        return result;
+    iconv_t cd = iconv_open("CP932", std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE");
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        result.unencodableAt = 0;
+        return result;
+    }
+    // Every character takes at most two bytes and at least one UTF-16 unit, so the output never
+    // runs short.
+    result.bytes.resize(text.size() * 2);
+    const char* start = reinterpret_cast<const char*>(text.data());
+    char* in = const_cast<char*>(start);
+    std::size_t inLeft = text.size() * sizeof(char16_t);
+    char* out = result.bytes.data();
+    std::size_t outLeft = result.bytes.size();
+    std::size_t converted = iconv(cd, &in, &inLeft, &out, &outLeft);
+    iconv_close(cd);
+    if (converted == static_cast<std::size_t>(-1)) {
+        // No CP932 code, or the text ends inside a surrogate pair.
+        result.unencodableAt = static_cast<std::size_t>(in - start) / sizeof(char16_t);
+        result.bytes.clear();
+        return result;
+    }
+    result.bytes.resize(result.bytes.size() - outLeft);
+    std::u16string back = DecodeCp932(result.bytes);
+    if (back != text) {
+        auto differs = std::mismatch(text.begin(), text.end(), back.begin(), back.end()).first;
+        result.unencodableAt = std::min(static_cast<std::size_t>(differs - text.begin()), text.size() - 1);
+        result.bytes.clear();
+    }
+    return result;
 }
 
 std::u16string WithCrLf(std::u16string_view text)
