@@ -14,12 +14,17 @@
 //     --g2-mirror, --x-mirror, --vertical   the display switches of the same names
 //     --labels            end-point markers and coordinate labels on (off, as Trazor starts)
 //     --no-settings       ignore the values stored by Trazor (soft limits, unit, dialect, views)
+//     --time-xlsx FILE    the machining-time report as an .xlsx workbook
+//     --coordinates-xlsx FILE   the end-point coordinate report as an .xlsx workbook
 //
 // Without --no-settings the values Trazor stored in the user's settings store are used; the
 // flags override them.
 //
+// The reports run the program once more each, from a reset with the same settings.
+//
 // Exit status: 0 the program ran without error messages, 1 it ran and raised errors,
-// 2 bad usage or unreadable input.
+// 2 bad usage, unreadable input or a report that could not be written.
+#include "app/report_export.h"
 #include "cli/check_run.h"
 #include "cli/report.h"
 #include "display/recording_surface.h"
@@ -49,6 +54,8 @@ namespace {
         bool json = false;
         std::string trace;
         std::string png;
+        std::string timeXlsx;
+        std::string coordinatesXlsx;
         int width = 1000;
         int height = 700;
         bool useSettings = true;
@@ -69,7 +76,8 @@ namespace {
         std::cerr << "trazor-check: " << problem << "\n"
                   << "usage: trazor-check [--json] [--trace FILE|-] [--png FILE [--size WxH]] [--fanuc] [--unit N]\n"
                   << "                    [--limits PX,PZ,MX,MZ] [--block-delete] [--optional-stop] [--g2-mirror]\n"
-                  << "                    [--x-mirror] [--vertical] [--labels] [--no-settings] FILE\n";
+                  << "                    [--x-mirror] [--vertical] [--labels] [--no-settings]\n"
+                  << "                    [--time-xlsx FILE] [--coordinates-xlsx FILE] FILE\n";
         return 2;
     }
 
@@ -111,7 +119,8 @@ namespace {
                 o.labels = true;
             } else if (arg == "--no-settings") {
                 o.useSettings = false;
-            } else if (arg == "--trace" || arg == "--png" || arg == "--size" || arg == "--unit" || arg == "--limits") {
+            } else if (arg == "--trace" || arg == "--png" || arg == "--size" || arg == "--unit" || arg == "--limits"
+                || arg == "--time-xlsx" || arg == "--coordinates-xlsx") {
                 const char* v = value();
                 if (!v)
                     return arg + " needs a value";
@@ -120,6 +129,10 @@ namespace {
                     o.trace = v;
                 } else if (arg == "--png") {
                     o.png = v;
+                } else if (arg == "--time-xlsx") {
+                    o.timeXlsx = v;
+                } else if (arg == "--coordinates-xlsx") {
+                    o.coordinatesXlsx = v;
                 } else if (arg == "--size") {
                     if (!ParseNumbers(v, 'x', numbers) || numbers.size() != 2 || numbers[0] < 16 || numbers[1] < 16
                         || numbers[0] > 8000 || numbers[1] > 8000)
@@ -169,14 +182,16 @@ namespace {
         return "";
     }
 
-    // Stored settings first, then the flags on top.
-    void Configure(InterpreterState& st, const Options& o)
+    // Stored settings first, then the flags on top. Problems with the stored values are told
+    // once, by the check's own run.
+    void Configure(InterpreterState& st, const Options& o, bool tellProblems = true)
     {
         if (o.useSettings) {
             std::vector<std::string> problems;
             ApplyParameterSettings(ReadSettingsFile(DefaultSettingsPath()), st, problems);
             for (const auto& problem : problems)
-                std::cerr << "trazor-check: stored setting " << problem << " is not usable; the default is used\n";
+                if (tellProblems)
+                    std::cerr << "trazor-check: stored setting " << problem << " is not usable; the default is used\n";
         }
         st.FanucMode = st.FanucMode || o.fanuc;
         st.G2Mirror = st.G2Mirror || o.g2Mirror;
@@ -216,6 +231,36 @@ namespace {
         return result.errorBlocks == 0 ? 0 : 1;
     }
 
+    // The spreadsheet reports asked for, each from a run of its own with the check's settings.
+    // A report that cannot be written makes the status 2; nothing is left at its path then.
+    int WriteReports(const Options& o, const std::u16string& text, int status)
+    {
+        const struct {
+            const std::string& path;
+            ReportKind kind;
+            const char* name;
+        } wanted[] = {
+            { o.timeXlsx, ReportKind::Time, "time report" },
+            { o.coordinatesXlsx, ReportKind::Coordinates, "coordinate report" },
+        };
+        const std::string fileName = std::filesystem::path(o.file).filename().string();
+        for (const auto& report : wanted) {
+            if (report.path.empty())
+                continue;
+            InterpreterState settings;
+            Configure(settings, o, false);
+            ExportResult result = ExportReport(report.kind, report.path, text, settings, fileName);
+            for (const auto& note : result.notes)
+                std::cerr << "trazor-check: " << report.name << " " << report.path << ": " << note << "\n";
+            if (!result.error.empty()) {
+                std::cerr << "trazor-check: " << report.name << " " << report.path << " not written: " << result.error
+                          << "\n";
+                status = 2;
+            }
+        }
+        return status;
+    }
+
 } // namespace
 } // namespace trazor
 
@@ -244,7 +289,7 @@ int main(int argc, char** argv)
             std::cerr << "trazor-check: " << problem << "\n";
             return 2;
         }
-        return Report(options, result);
+        return WriteReports(options, host.EditorText(), Report(options, result));
 #else
         return Usage("this build has no picture output (built without Qt)");
 #endif
@@ -255,5 +300,5 @@ int main(int argc, char** argv)
     Interpreter in(trace, xScale, zScale, host);
     Configure(in.st, options);
     CheckResult result = RunCheck(in, host);
-    return Report(options, result);
+    return WriteReports(options, host.EditorText(), Report(options, result));
 }
