@@ -44,9 +44,18 @@ namespace {
 
     bool IsHex(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
 
-    // The text as a cell stores it. The workbook writes a character as "_xHHHH_", so an underscore
-    // of the text that would start such a sequence is itself written escaped ("_x005F_"). NUL,
-    // which no cell can hold, becomes U+FFFD; `replacedNul` tells that it happened.
+    // U+FFFE and U+FFFF in UTF-8: characters XML cannot carry.
+    bool IsNonCharacterAt(std::string_view text, std::size_t i)
+    {
+        return i + 2 < text.size() && text[i] == '\xEF' && text[i + 1] == '\xBF'
+            && (text[i + 2] == '\xBE' || text[i + 2] == '\xBF');
+    }
+
+    // The text as a cell stores it. The workbook writes a character XML cannot carry as
+    // "_xHHHH_" (the library does so for control characters, U+FFFE and U+FFFF are done here),
+    // so an underscore of the text that would start such a sequence is itself written escaped
+    // ("_x005F_"). NUL, which no cell can hold, becomes U+FFFD; `replacedNul` tells that it
+    // happened.
     std::string StoredText(std::string_view text, bool& replacedNul)
     {
         std::string out;
@@ -56,6 +65,9 @@ namespace {
             if (c == '\0') {
                 out += "\uFFFD";
                 replacedNul = true;
+            } else if (IsNonCharacterAt(text, i)) {
+                out += text[i + 2] == '\xBE' ? "_xFFFE_" : "_xFFFF_";
+                i += 2;
             } else if (c == '_' && i + 6 < text.size() && (text[i + 1] == 'x' || text[i + 1] == 'X')
                 && IsHex(text[i + 2]) && IsHex(text[i + 3]) && IsHex(text[i + 4]) && IsHex(text[i + 5])
                 && text[i + 6] == '_') {
@@ -85,11 +97,16 @@ namespace {
         return width;
     }
 
-    // "&C" and the file name, its "&" doubled as the header syntax wants. A name too long for the
-    // header is cut and ends in an ellipsis; `shortened` tells that it happened.
+    // "&C" and the file name, its "&" doubled as the header syntax wants. Characters a header
+    // cannot show (control characters, U+FFFE, U+FFFF, invalid bytes) become U+FFFD. A name too
+    // long for the header is cut and ends in an ellipsis; `shortened` tells that it happened.
     std::string CentreHeader(std::string_view name, bool& shortened)
     {
-        const std::string clean = ToUtf8(FromUtf8(name));
+        std::u16string wide = FromUtf8(name);
+        for (char16_t& c : wide)
+            if (c < 0x20 || c == 0x7F || c == 0xFFFE || c == 0xFFFF)
+                c = 0xFFFD;
+        const std::string clean = ToUtf8(wide);
         std::int64_t needed = 0;
         ForEachCharacter(clean, [&](std::string_view ch) { needed += ch == "&" ? 2 : 1; });
         const std::int64_t room = XlsxMaxHeaderText - 2;

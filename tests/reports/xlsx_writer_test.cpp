@@ -128,11 +128,11 @@ namespace {
         ScratchFolder folder;
         const fs::path file = folder / "coordinates.xlsx";
         ExportResult result = ExportReport(ReportKind::Coordinates, file.string(),
-            FromUtf8("G0 X1.\r\nG0 X100.25 Z-3.\r\nM02\r\n"), {}, "加工.MIN");
+            FromUtf8("G0 X1.\r\nG0 X100.25 Z-3.\r\nM02\r\n"), {}, "加工\x01.MIN");
         ASSERT_EQ(result.error, "");
         ExpectLines(ReadBack(python, file),
             {
-                "header 加工.MIN",
+                "header 加工\uFFFD.MIN", // a control character cannot stand in the header
                 "footer ",
                 "cell A2 n 1 General - - -",
                 "cell B2 s 'G0 X1.' General - - -",
@@ -151,9 +151,10 @@ namespace {
             GTEST_SKIP() << "python3 with openpyxl is not installed";
         ScratchFolder folder;
         const fs::path file = folder / "texts.xlsx";
-        // "_x0041_" would read back as "A" unless escaped; a NUL cannot stand in a cell; 300
-        // characters of file name do not fit the 255 of a header.
-        std::u16string program = u"(_x0041_)\r\nN1";
+        // "_x0041_" would read back as "A" unless escaped; U+FFFF and U+0001 cannot stand in XML
+        // as they are; a NUL cannot stand in a cell; 300 characters of file name do not fit the
+        // 255 of a header.
+        std::u16string program = u"(_x0041_)\uFFFF\u0001\r\nN1";
         program += u'\0';
         program += u"G0\r\n";
         ExportResult result = ExportReport(ReportKind::Time, file.string(), program, {}, std::string(300, 'N'));
@@ -162,7 +163,7 @@ namespace {
         const std::vector<std::string> lines = ReadBack(python, file);
         ExpectLines(lines,
             {
-                "cell A2 s '(_x005F_x0041_)' General - - -",
+                "cell A2 s '(_x005F_x0041_)_xFFFF__x0001_' General - - -",
                 "cell A3 s 'N1\uFFFDG0' General - thin medium",
                 "header " + std::string(252, 'N') + "\u2026",
             });
