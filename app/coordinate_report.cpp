@@ -4,6 +4,8 @@
 #include "app/report_texts.h"
 #include "interpreter/number_format.h"
 
+#include <iterator>
+
 namespace trazor {
 
 namespace {

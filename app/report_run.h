@@ -19,7 +19,10 @@ namespace trazor {
 // A run host without surroundings: the editor text is the program, everything else goes nowhere.
 class SilentHost : public RunHost {
 public:
-    explicit SilentHost(const std::u16string& text) : text_(text) { }
+    explicit SilentHost(const std::u16string& text)
+        : text_(text)
+    {
+    }
     void SetStatusMessage(std::string_view) override { }
     void SetFunctionKeyMessage(std::string_view) override { }
     void SetReadout(Readout, int, std::string_view) override { }
@@ -65,7 +68,10 @@ private:
 // CR LF and a last line without line end when it is not empty.
 class ProgramLines {
 public:
-    explicit ProgramLines(const std::u16string& text) : text_(text) { }
+    explicit ProgramLines(const std::u16string& text)
+        : text_(text)
+    {
+    }
     static std::int64_t Count(std::u16string_view text);
     // The next line without its line end, or nothing after the last line.
     std::optional<std::u16string_view> Next();

@@ -68,8 +68,8 @@ bool ReportSheet::Row(const ReportRow& row)
 
 const ReportRow* ReportSheet::Find(std::int64_t row) const
 {
-    auto it = std::lower_bound(
-        rows.begin(), rows.end(), row, [](const ReportRow& r, std::int64_t wanted) { return r.row < wanted; });
+    auto it = std::lower_bound(rows.begin(), rows.end(), row,
+        [](const ReportRow& r, std::int64_t wanted) { return r.row < wanted; });
     return it != rows.end() && it->row == row ? &*it : nullptr;
 }
 

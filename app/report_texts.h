@@ -11,13 +11,10 @@ constexpr std::string_view TimeFooter
     = "荒引自動サイクルは含んでいません。ソフトリミットにより時間は変わります。計算上の時間です。";
 
 // Headings in row 1 of the time report, columns A..G.
-constexpr std::string_view TimeHeadings[] = {
-    "プログラム", "切削速度", "回転数", "送り", "移動量", "時間", "累計時間",
-};
+constexpr std::string_view TimeHeadings[]
+    = { "プログラム", "切削速度", "回転数", "送り", "移動量", "時間", "累計時間" };
 
 // Headings in row 1 of the coordinate report, columns A..E.
-constexpr std::string_view CoordinateHeadings[] = {
-    "行", "プログラム", "X", "Z", "Z,X/2",
-};
+constexpr std::string_view CoordinateHeadings[] = { "行", "プログラム", "X", "Z", "Z,X/2" };
 
 } // namespace trazor::report_text

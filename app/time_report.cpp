@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace trazor {
 
@@ -56,8 +57,8 @@ namespace {
         return cell;
     }
 
-    // A section ends: the time since the section began and the total, in red between a thin top
-    // and a medium bottom border.
+    // A section ends: a thin top and a medium bottom border, and the time since the section began
+    // in red.
     void MarkSectionEnd(const InterpreterState& st, float sectionStart, ReportRow& row)
     {
         row.top = BorderWeight::Thin;
@@ -100,8 +101,9 @@ bool BuildTimeReport(
         run.Execute();
         if (!run.TakeNextLine())
             break;
+        // The empty block before line 1 moves nothing and adds no time; row 1 keeps its headings.
         if (r == 1)
-            continue; // the empty block before line 1 moves nothing and adds no time: row 1 keeps its headings
+            continue;
 
         ReportRow row;
         row.row = r;
@@ -129,7 +131,8 @@ bool BuildTimeReport(
         }
     }
 
-    // The closing row: the row after the last line whose values were written.
+    // The closing row: the row after the last line whose values were written, and line 1's row
+    // when none were (not the headings).
     ReportRow closing;
     closing.row = std::max<std::int64_t>(r, 2);
     closing.Cell('A') = NextLineCell(lines);

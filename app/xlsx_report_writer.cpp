@@ -135,7 +135,10 @@ namespace {
 
 } // namespace
 
-XlsxReportWriter::XlsxReportWriter(std::string path) : path_(std::move(path)) { }
+XlsxReportWriter::XlsxReportWriter(std::string path)
+    : path_(std::move(path))
+{
+}
 
 XlsxReportWriter::~XlsxReportWriter()
 {
@@ -219,9 +222,10 @@ bool XlsxReportWriter::Begin(const ReportLayout& layout)
 
 lxw_format* XlsxReportWriter::Format(const ReportCell& cell, BorderWeight top, BorderWeight bottom)
 {
-    const auto number = static_cast<std::size_t>(cell.kind == ReportCell::Kind::Number ? cell.format : NumberFormat::General);
-    const std::size_t index
-        = ((number * 2 + (cell.red ? 1 : 0)) * 3 + static_cast<std::size_t>(top)) * 3 + static_cast<std::size_t>(bottom);
+    const auto number = static_cast<std::size_t>(
+        cell.kind == ReportCell::Kind::Number ? cell.format : NumberFormat::General);
+    const std::size_t index = ((number * 2 + (cell.red ? 1 : 0)) * 3 + static_cast<std::size_t>(top)) * 3
+        + static_cast<std::size_t>(bottom);
     if (index == 0)
         return nullptr; // the default format
     lxw_format*& format = formats_[index];
@@ -246,7 +250,8 @@ lxw_format* XlsxReportWriter::Format(const ReportCell& cell, BorderWeight top, B
 void XlsxReportWriter::NoteWidth(int column, const std::string& text)
 {
     if (column < static_cast<int>(widths_.size()))
-        widths_[static_cast<std::size_t>(column)] = std::max(widths_[static_cast<std::size_t>(column)], TextWidth(text));
+        widths_[static_cast<std::size_t>(column)]
+            = std::max(widths_[static_cast<std::size_t>(column)], TextWidth(text));
 }
 
 bool XlsxReportWriter::Row(const ReportRow& row)

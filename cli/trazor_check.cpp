@@ -119,8 +119,8 @@ namespace {
                 o.labels = true;
             } else if (arg == "--no-settings") {
                 o.useSettings = false;
-            } else if (arg == "--trace" || arg == "--png" || arg == "--size" || arg == "--unit" || arg == "--limits"
-                || arg == "--time-xlsx" || arg == "--coordinates-xlsx") {
+            } else if (arg == "--trace" || arg == "--png" || arg == "--size" || arg == "--unit"
+                || arg == "--limits" || arg == "--time-xlsx" || arg == "--coordinates-xlsx") {
                 const char* v = value();
                 if (!v)
                     return arg + " needs a value";
@@ -191,7 +191,8 @@ namespace {
             ApplyParameterSettings(ReadSettingsFile(DefaultSettingsPath()), st, problems);
             for (const auto& problem : problems)
                 if (tellProblems)
-                    std::cerr << "trazor-check: stored setting " << problem << " is not usable; the default is used\n";
+                    std::cerr << "trazor-check: stored setting " << problem
+                              << " is not usable; the default is used\n";
         }
         st.FanucMode = st.FanucMode || o.fanuc;
         st.G2Mirror = st.G2Mirror || o.g2Mirror;
@@ -253,8 +254,8 @@ namespace {
             for (const auto& note : result.notes)
                 std::cerr << "trazor-check: " << report.name << " " << report.path << ": " << note << "\n";
             if (!result.error.empty()) {
-                std::cerr << "trazor-check: " << report.name << " " << report.path << " not written: " << result.error
-                          << "\n";
+                std::cerr << "trazor-check: " << report.name << " " << report.path
+                          << " not written: " << result.error << "\n";
                 status = 2;
             }
         }

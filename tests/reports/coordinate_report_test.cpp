@@ -45,16 +45,14 @@ namespace {
                 "8:7|G0 X10.",
                 "9:|M30 bottom=thin",
             } },
-        { "FirstLineNeverSampled",
-            "G0 X100. Z10.\r\nG0 X50.\r\nG0 X20.\r\n",
+        { "FirstLineNeverSampled", "G0 X100. Z10.\r\nG0 X50.\r\nG0 X20.\r\n",
             {
                 "2:1|G0 X100. Z10.",
                 "3:2|G0 X50.|50.000|10.000|10.000,25.000",
                 "4:3|G0 X20.",
                 "5: bottom=thin",
             } },
-        { "LastLineWithoutLineEndIsNotRun",
-            "G0 X100.\r\nG0 X50.\r\nG0 X20.",
+        { "LastLineWithoutLineEndIsNotRun", "G0 X100.\r\nG0 X50.\r\nG0 X20.",
             {
                 "2:1|G0 X100.",
                 "3:2|G0 X50.",

@@ -23,9 +23,10 @@ struct Outcome {
 
 Outcome RunCheck(const std::string& arguments)
 {
-    const fs::path errors = fs::temp_directory_path() / ("trazor-report-cli-" + std::to_string(::getpid()) + ".err");
-    const std::string command
-        = std::string(TRAZOR_CHECK_BINARY) + " --no-settings " + arguments + " >/dev/null 2>'" + errors.string() + "'";
+    const fs::path errors
+        = fs::temp_directory_path() / ("trazor-report-cli-" + std::to_string(::getpid()) + ".err");
+    const std::string command = std::string(TRAZOR_CHECK_BINARY) + " --no-settings " + arguments
+        + " >/dev/null 2>'" + errors.string() + "'";
     Outcome outcome;
     const int raw = std::system(command.c_str());
     outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -49,8 +50,8 @@ TEST(ReportOptions, BothWorkbooksAfterTheCheck)
     fs::create_directories(folder);
     const fs::path time = folder / "time.xlsx";
     const fs::path coordinates = folder / "coordinates.xlsx";
-    Outcome outcome = RunCheck("--time-xlsx '" + time.string() + "' --coordinates-xlsx '" + coordinates.string() + "' "
-        + TRAZOR_EXAMPLES_DIR + "/osp-turning.MIN");
+    Outcome outcome = RunCheck("--time-xlsx '" + time.string() + "' --coordinates-xlsx '"
+        + coordinates.string() + "' " + TRAZOR_EXAMPLES_DIR + "/osp-turning.MIN");
     EXPECT_EQ(outcome.status, 0) << outcome.errors;
     EXPECT_TRUE(IsZipFile(time));
     EXPECT_TRUE(IsZipFile(coordinates));
@@ -59,15 +60,17 @@ TEST(ReportOptions, BothWorkbooksAfterTheCheck)
 
 TEST(ReportOptions, WriteFailureIsStatusTwo)
 {
-    Outcome outcome = RunCheck(std::string("--coordinates-xlsx /nonexistent-folder/c.xlsx ") + TRAZOR_EXAMPLES_DIR
-        + "/osp-turning.MIN");
+    Outcome outcome = RunCheck(std::string("--coordinates-xlsx /nonexistent-folder/c.xlsx ")
+        + TRAZOR_EXAMPLES_DIR + "/osp-turning.MIN");
     EXPECT_EQ(outcome.status, 2);
-    EXPECT_NE(outcome.errors.find("coordinate report /nonexistent-folder/c.xlsx not written"), std::string::npos)
+    EXPECT_NE(
+        outcome.errors.find("coordinate report /nonexistent-folder/c.xlsx not written"), std::string::npos)
         << outcome.errors;
 
     Outcome missingValue = RunCheck("--time-xlsx");
     EXPECT_EQ(missingValue.status, 2);
-    EXPECT_NE(missingValue.errors.find("--time-xlsx needs a value"), std::string::npos) << missingValue.errors;
+    EXPECT_NE(missingValue.errors.find("--time-xlsx needs a value"), std::string::npos)
+        << missingValue.errors;
 }
 
 } // namespace

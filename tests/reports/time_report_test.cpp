@@ -70,8 +70,7 @@ namespace {
                 "3:G94 G1 X80. F100.|0|0|100|10.00|06.00|07.50",
                 "4:G0 X100.|||||07.55*|07.55* top=thin bottom=medium",
             } },
-        { "LastLineWithoutLineEndIsNotRun",
-            "G0 X100. Z10. T0101\r\nG0 X50.",
+        { "LastLineWithoutLineEndIsNotRun", "G0 X100. Z10. T0101\r\nG0 X50.",
             {
                 "2:G0 X100. Z10. T0101|||||01.50*|01.50* top=thin bottom=medium",
                 "3:G0 X50.",
@@ -127,8 +126,7 @@ namespace {
                 "4:G94 G1 X50. F100.|125|800|100||15.00|16.00",
                 "5:M02|||||16.20*|16.20* top=thin bottom=medium",
             } },
-        { "CuttingSpeedBeyondSixteenBits",
-            "G96 S40000\r\nG0 X200. Z10.\r\nG94 G1 X100. F100.\r\nM02\r\n",
+        { "CuttingSpeedBeyondSixteenBits", "G96 S40000\r\nG0 X200. Z10.\r\nG94 G1 X100. F100.\r\nM02\r\n",
             {
                 "2:G96 S40000",
                 "3:G0 X200. Z10.|||||00.95|00.95",
@@ -183,8 +181,9 @@ namespace {
         settings.MotionMode = 1;
         settings.Unit = 3;
         ReportSheet sheet = TimeSheet("G0 X100000 Z10000\r\nM02\r\n", settings);
-        EXPECT_EQ(BodyTexts(sheet), (std::vector<std::string> { "2:G0 X100000 Z10000|||||01.00|01.00",
-                                        "3:M02|||||01.20*|01.20* top=thin bottom=medium" }));
+        EXPECT_EQ(BodyTexts(sheet),
+            (std::vector<std::string> {
+                "2:G0 X100000 Z10000|||||01.00|01.00", "3:M02|||||01.20*|01.20* top=thin bottom=medium" }));
         EXPECT_EQ(settings.MachiningTime, 99); // the caller's state is left alone
     }
 

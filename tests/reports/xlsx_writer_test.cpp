@@ -57,12 +57,17 @@ namespace {
     public:
         ScratchFolder()
         {
-            path_ = fs::temp_directory_path() / ("trazor-reports-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
+            path_ = fs::temp_directory_path()
+                / ("trazor-reports-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
             fs::create_directories(path_);
         }
         ~ScratchFolder() { fs::remove_all(path_); }
         fs::path operator/(const std::string& name) const { return path_ / name; }
-        std::size_t Entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(path_), fs::directory_iterator())); }
+        std::size_t Entries() const
+        {
+            return static_cast<std::size_t>(
+                std::distance(fs::directory_iterator(path_), fs::directory_iterator()));
+        }
 
     private:
         fs::path path_;
@@ -92,7 +97,8 @@ namespace {
             GTEST_SKIP() << "python3 with openpyxl is not installed";
         ScratchFolder folder;
         const fs::path file = folder / "time.xlsx";
-        ExportResult result = ExportReport(ReportKind::Time, file.string(), FromUtf8(TimeProgram), {}, "A&B.MIN");
+        ExportResult result
+            = ExportReport(ReportKind::Time, file.string(), FromUtf8(TimeProgram), {}, "A&B.MIN");
         ASSERT_EQ(result.error, "");
         EXPECT_TRUE(result.notes.empty());
         EXPECT_EQ(folder.Entries(), 1U); // no temporary file left beside it
@@ -157,7 +163,8 @@ namespace {
         std::u16string program = u"(_x0041_)\uFFFF\u0001\r\nN1";
         program += u'\0';
         program += u"G0\r\n";
-        ExportResult result = ExportReport(ReportKind::Time, file.string(), program, {}, std::string(300, 'N'));
+        ExportResult result
+            = ExportReport(ReportKind::Time, file.string(), program, {}, std::string(300, 'N'));
         ASSERT_EQ(result.error, "");
         EXPECT_EQ(result.notes.size(), 2U);
         const std::vector<std::string> lines = ReadBack(python, file);
@@ -193,8 +200,8 @@ namespace {
         EXPECT_EQ(content, "old");
         EXPECT_EQ(folder.Entries(), 1U);
 
-        ExportResult noFolder
-            = ExportReport(ReportKind::Time, (folder / "missing" / "x.xlsx").string(), u"M02\r\n", {}, "X.MIN");
+        ExportResult noFolder = ExportReport(
+            ReportKind::Time, (folder / "missing" / "x.xlsx").string(), u"M02\r\n", {}, "X.MIN");
         EXPECT_NE(noFolder.error.find("cannot create a file in"), std::string::npos) << noFolder.error;
 
         XlsxReportWriter neverBegun((folder / "never.xlsx").string());
