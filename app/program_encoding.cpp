@@ -4,7 +4,10 @@
 
 #include <QCryptographicHash>
 
+#include <iconv.h>
+
 #include <algorithm>
+#include <bit>
 #include <string>
 #include <string_view>
 
@@ -77,6 +80,43 @@ namespace {
         return std::any_of(bytes.begin(), bytes.end(), [](char b) { return static_cast<unsigned char>(b) >= 0x80; });
     }
 
+    // Whether text decoded from CP932 bytes is written back as the same bytes. A converter kept open
+    // for all pieces, and no reading back as EncodeCp932 does: bytes equal to the file's read back
+    // as the text they came from.
+    class Cp932Check {
+    public:
+        Cp932Check()
+            : converter(iconv_open("CP932", std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE"))
+        {
+        }
+        ~Cp932Check()
+        {
+            if (converter != failed)
+                iconv_close(converter);
+        }
+        Cp932Check(const Cp932Check&) = delete;
+        Cp932Check& operator=(const Cp932Check&) = delete;
+
+        bool WritesBack(std::u16string_view text, std::string_view bytes)
+        {
+            if (converter == failed)
+                return false;
+            buffer.resize(text.size() * 2); // at most two bytes a character
+            char* in = const_cast<char*>(reinterpret_cast<const char*>(text.data()));
+            std::size_t inLeft = text.size() * sizeof(char16_t);
+            char* out = buffer.data();
+            std::size_t outLeft = buffer.size();
+            const std::size_t converted = iconv(converter, &in, &inLeft, &out, &outLeft);
+            return converted != static_cast<std::size_t>(-1)
+                && std::string_view(buffer.data(), buffer.size() - outLeft) == bytes;
+        }
+
+    private:
+        static inline const iconv_t failed = reinterpret_cast<iconv_t>(-1);
+        iconv_t converter;
+        std::string buffer;
+    };
+
     // Every line end of `bytes` (CR LF, LF, CR) written as `lineEnd`.
     std::string WithLineEnds(std::string_view bytes, LineEnd lineEnd)
     {
@@ -96,9 +136,28 @@ namespace {
         return out;
     }
 
-    void Append(QString& text, const std::u16string& piece)
+    void Append(QString& text, std::u16string_view units)
     {
-        text.append(reinterpret_cast<const QChar*>(piece.data()), static_cast<qsizetype>(piece.size()));
+        text.append(reinterpret_cast<const QChar*>(units.data()), static_cast<qsizetype>(units.size()));
+    }
+
+    // Appends `piece` with every line end made CR LF (as WithCrLf does), copying the runs between
+    // line ends whole rather than character by character.
+    void AppendWithCrLf(QString& text, std::u16string_view piece)
+    {
+        std::size_t runStart = 0;
+        for (std::size_t i = 0; i < piece.size(); ++i) {
+            if (piece[i] != u'\r' && piece[i] != u'\n')
+                continue;
+            if (piece[i] == u'\r' && i + 1 < piece.size() && piece[i + 1] == u'\n') {
+                ++i; // already CR LF
+                continue;
+            }
+            Append(text, piece.substr(runStart, i - runStart));
+            text.append(QStringView(u"\r\n"));
+            runStart = i + 1;
+        }
+        Append(text, piece.substr(runStart));
     }
 
     std::u16string_view View(QStringView text) { return { text.utf16(), static_cast<std::size_t>(text.size()) }; }
@@ -125,13 +184,14 @@ LoadedProgram DecodeProgramFile(const QByteArray& bytes, qsizetype pieceSize)
 
     // No byte gives more than one UTF-16 unit, and each lone LF or CR gains one.
     program.text.reserve(static_cast<qsizetype>(body.size() + counts.lf + counts.cr));
+    Cp932Check cp932;
     for (std::size_t from = 0; from < body.size();) {
         const std::size_t end = ByteBoundary(body, from, piece);
         const std::string_view bytesOfPiece = body.substr(from, end - from);
         const std::u16string raw = utf8 ? FromUtf8(bytesOfPiece) : DecodeCp932(bytesOfPiece);
         if (!utf8 && reproducible && HasHighBytes(bytesOfPiece))
-            reproducible = EncodeCp932(raw).bytes == bytesOfPiece;
-        Append(program.text, WithCrLf(raw));
+            reproducible = cp932.WritesBack(raw, bytesOfPiece);
+        AppendWithCrLf(program.text, raw);
         from = end;
     }
 

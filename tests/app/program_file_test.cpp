@@ -35,6 +35,9 @@ namespace {
         ASSERT_TRUE(QFile::remove(chosenThenDeleted));
         WriteBytes(PathOf("FILE"), "G0\r\n");
         ASSERT_EQ(mkfifo(PathOf("PIPE").toLocal8Bit().constData(), 0600), 0);
+        QFile huge(PathOf("HUGE.MIN")); // sparse: takes no disk space
+        ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(maxProgramFileBytes + 1));
+        huge.close();
 
         struct Case {
             QString path;
@@ -48,6 +51,7 @@ namespace {
             { folder.path(), file_texts::isFolder },
             { PathOf("PIPE"), file_texts::notRegularFile }, // would wait for a writer
             { "/dev/zero", file_texts::notRegularFile }, // would never end
+            { PathOf("HUGE.MIN"), file_texts::tooLarge },
         };
         for (const Case& c : cases) {
             const ProgramRead read = ReadProgramFile(c.path);
