@@ -11,7 +11,8 @@ constexpr std::string_view pathJoiner = " の";
 // Reading a program file.
 constexpr std::string_view fileNotFound = "ファイルが見つかりません。";
 constexpr std::string_view isFolder = "読み込みができません。フォルダーです。ファイルを選んでください。";
-constexpr std::string_view notRegularFile = "読み込みができません。デバイスやパイプなど、通常のファイルではありません。";
+constexpr std::string_view notRegularFile
+    = "読み込みができません。デバイスやパイプなど、通常のファイルではありません。";
 constexpr std::string_view readNotPermitted = "読み取りが許可されていません。";
 constexpr std::string_view cannotOpen = "ファイルを開けませんでした。";
 constexpr std::string_view readFailedPartWay = "読み込みの途中でエラーが発生しました。";
@@ -35,7 +36,8 @@ constexpr std::string_view characterClose = "」";
 constexpr std::string_view notInCp932
     = " は Shift-JIS (CP932) で表せない文字です。UTF-8 で保存するか、この文字を書き換えてください。";
 // The same for U+FFFD, which stands for bytes that could not be read when the file was opened.
-constexpr std::string_view unreadableMarkLine = " 行目に、読み込めなかったバイトの印「\xEF\xBF\xBD」があります。";
+constexpr std::string_view unreadableMarkLine
+    = " 行目に、読み込めなかったバイトの印「\xEF\xBF\xBD」があります。";
 constexpr std::string_view unreadableMarkAdvice
     = "Shift-JIS (CP932) では書けません。UTF-8 で保存するか、この印を消してください。";
 

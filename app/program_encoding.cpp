@@ -77,7 +77,8 @@ namespace {
 
     bool HasHighBytes(std::string_view bytes)
     {
-        return std::any_of(bytes.begin(), bytes.end(), [](char b) { return static_cast<unsigned char>(b) >= 0x80; });
+        return std::any_of(
+            bytes.begin(), bytes.end(), [](char b) { return static_cast<unsigned char>(b) >= 0x80; });
     }
 
     // Whether text decoded from CP932 bytes is written back as the same bytes. A converter kept open
@@ -86,7 +87,8 @@ namespace {
     class Cp932Check {
     public:
         Cp932Check()
-            : converter(iconv_open("CP932", std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE"))
+            : converter(
+                iconv_open("CP932", std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE"))
         {
         }
         ~Cp932Check()
@@ -120,7 +122,9 @@ namespace {
     // Every line end of `bytes` (CR LF, LF, CR) written as `lineEnd`.
     std::string WithLineEnds(std::string_view bytes, LineEnd lineEnd)
     {
-        const std::string_view mark = lineEnd == LineEnd::CrLf ? "\r\n" : lineEnd == LineEnd::Lf ? "\n" : "\r";
+        const std::string_view mark = lineEnd == LineEnd::CrLf ? "\r\n"
+            : lineEnd == LineEnd::Lf                           ? "\n"
+                                                               : "\r";
         std::string out;
         out.reserve(bytes.size() + bytes.size() / 32);
         for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -160,7 +164,10 @@ namespace {
         Append(text, piece.substr(runStart));
     }
 
-    std::u16string_view View(QStringView text) { return { text.utf16(), static_cast<std::size_t>(text.size()) }; }
+    std::u16string_view View(QStringView text)
+    {
+        return { text.utf16(), static_cast<std::size_t>(text.size()) };
+    }
 
 } // namespace
 

@@ -18,7 +18,10 @@ namespace trazor {
 
 namespace {
 
-    QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+    QString Text(std::string_view text)
+    {
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
 
     ProgramRead ReadFailure(const QString& path, std::string_view description)
     {
@@ -86,9 +89,11 @@ namespace {
             return FileMessage(path, file_texts::notSavedLead) + line + Text(file_texts::unreadableMarkLine)
                 + Text(file_texts::unreadableMarkAdvice);
         }
-        const QString code = QStringLiteral("(U+%1)").arg(static_cast<uint>(character), 4, 16, QLatin1Char('0')).toUpper();
+        const QString code
+            = QStringLiteral("(U+%1)").arg(static_cast<uint>(character), 4, 16, QLatin1Char('0')).toUpper();
         return FileMessage(path, file_texts::notSavedLead) + line + Text(file_texts::lineCharacterOpen)
-            + text.mid(at, length).toString() + Text(file_texts::characterClose) + code + Text(file_texts::notInCp932);
+            + text.mid(at, length).toString() + Text(file_texts::characterClose) + code
+            + Text(file_texts::notInCp932);
     }
 
 } // namespace
@@ -130,7 +135,8 @@ ProgramRead ReadProgramFile(const QString& path)
         return ReadFailure(path, file_texts::fileNotFound);
     // Opened without blocking, so that a named pipe does not wait for a writer, and checked through
     // the open descriptor, so that what is read is what was checked.
-    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    const int descriptor
+        = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (descriptor < 0)
         return ReadFailure(path, OpenFailure(errno));
     struct stat status { };
@@ -144,7 +150,8 @@ ProgramRead ReadProgramFile(const QString& path)
     else if (status.st_size > maxProgramFileBytes)
         refusal = file_texts::tooLarge;
     QFile file;
-    if (refusal.empty() && !file.open(descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
+    if (refusal.empty()
+        && !file.open(descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
         refusal = file_texts::cannotOpen;
     if (!refusal.empty()) {
         if (!file.isOpen())
@@ -184,14 +191,16 @@ ProgramSave WriteProgramFile(const QString& path, QStringView text, ProgramFileF
         // committed is removed with its QSaveFile.
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly))
-            return SaveFailure(path, QFileInfo(folder).isWritable() ? file_texts::cannotSave : file_texts::folderNotWritable);
+            return SaveFailure(path,
+                QFileInfo(folder).isWritable() ? file_texts::cannotSave : file_texts::folderNotWritable);
         EncodeOutcome outcome;
         if (unchanged) {
             if (file.write(format.originalBytes) != format.originalBytes.size())
                 outcome.status = EncodeStatus::WriteFailed;
         } else {
-            outcome = EncodeProgramText(text, format,
-                [&file](QByteArrayView bytes) { return file.write(bytes.data(), bytes.size()) == bytes.size(); });
+            outcome = EncodeProgramText(text, format, [&file](QByteArrayView bytes) {
+                return file.write(bytes.data(), bytes.size()) == bytes.size();
+            });
         }
         if (outcome.status == EncodeStatus::Unencodable) {
             file.cancelWriting();

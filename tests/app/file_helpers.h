@@ -25,7 +25,8 @@ inline QByteArray ReadBytes(const QString& path)
 // Everything in `folder`, hidden files included, so that a left-over temporary file shows.
 inline QStringList Entries(const QString& folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    return QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 } // namespace trazor::test

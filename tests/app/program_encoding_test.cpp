@@ -11,13 +11,17 @@ namespace {
 
     using test::Bytes;
 
-    QByteArray Encoded(QStringView text, const ProgramFileFormat& format, qsizetype pieceSize = programPieceSize)
+    QByteArray Encoded(
+        QStringView text, const ProgramFileFormat& format, qsizetype pieceSize = programPieceSize)
     {
         QByteArray out;
-        EncodeOutcome outcome = EncodeProgramText(text, format, [&out](QByteArrayView bytes) {
-            out.append(bytes);
-            return true;
-        }, pieceSize);
+        EncodeOutcome outcome = EncodeProgramText(
+            text, format,
+            [&out](QByteArrayView bytes) {
+                out.append(bytes);
+                return true;
+            },
+            pieceSize);
         EXPECT_EQ(outcome.status, EncodeStatus::Done);
         return out;
     }
@@ -50,9 +54,11 @@ namespace {
         files.push_back(Bytes("\r\n\r\n\n\r\r(\x8D\x48\x8B\xEF\x81\x40)\r\x81\r\n\x81"));
         files.push_back(Bytes("\xEF\xBB\xBF\xF0\x9F\x94\xA7\r\n\xE5\xB7\xA5\r\r\n"));
         for (const QByteArray& bytes : files) {
-            const std::u16string whole = DecodeProgram(std::string_view(bytes.constData(), bytes.size())).text;
+            const std::u16string whole
+                = DecodeProgram(std::string_view(bytes.constData(), bytes.size())).text;
             for (qsizetype piece : { 1, 2, 3, 5, 8 })
-                EXPECT_EQ(DecodeProgramFile(bytes, piece).text, Text(whole)) << bytes.toHex().constData() << " / " << piece;
+                EXPECT_EQ(DecodeProgramFile(bytes, piece).text, Text(whole))
+                    << bytes.toHex().constData() << " / " << piece;
         }
     }
 
@@ -63,7 +69,8 @@ namespace {
         const ProgramFileFormat cp932Lf { TextEncoding::Cp932, false, LineEnd::Lf, {}, {} };
         const ProgramFileFormat utf8Cr { TextEncoding::Utf8, false, LineEnd::Cr, {}, {} };
         for (qsizetype piece : { 1, 2, 3, 1 << 20 }) {
-            EXPECT_EQ(Encoded(edited.left(13), cp932Lf, piece), Bytes("(\x8D\x48\x8B\xEF)\nG0\nX1.\n")) << piece;
+            EXPECT_EQ(Encoded(edited.left(13), cp932Lf, piece), Bytes("(\x8D\x48\x8B\xEF)\nG0\nX1.\n"))
+                << piece;
             EXPECT_EQ(Encoded(edited, utf8Cr, piece),
                 Bytes("(\xE5\xB7\xA5\xE5\x85\xB7)\rG0\rX1.\r\xF0\x9F\x94\xA7\r"))
                 << piece;
@@ -76,10 +83,13 @@ namespace {
         const QString text = QString::fromUtf16(u"G0\r\nX1.\r\n(€)\r\n€");
         for (qsizetype piece : { 1, 4, 1 << 20 }) {
             QByteArray written;
-            EncodeOutcome outcome = EncodeProgramText(text, cp932, [&written](QByteArrayView bytes) {
-                written.append(bytes);
-                return true;
-            }, piece);
+            EncodeOutcome outcome = EncodeProgramText(
+                text, cp932,
+                [&written](QByteArrayView bytes) {
+                    written.append(bytes);
+                    return true;
+                },
+                piece);
             EXPECT_EQ(outcome.status, EncodeStatus::Unencodable);
             EXPECT_EQ(outcome.unencodableAt, 10) << piece;
         }

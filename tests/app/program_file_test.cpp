@@ -20,7 +20,10 @@ namespace {
     using test::Bytes;
     using test::WriteBytes;
 
-    QString Message(const QString& path, std::string_view description) { return FileMessage(path, description); }
+    QString Message(const QString& path, std::string_view description)
+    {
+        return FileMessage(path, description);
+    }
 
     class ProgramFileRead : public ::testing::Test {
     protected:
@@ -63,8 +66,9 @@ namespace {
     TEST_F(ProgramFileRead, UnreadableFileIsNotPermitted)
     {
         // Root reads anything, so the reading is done by a child that is not root.
-        ASSERT_TRUE(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                | QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup));
+        ASSERT_TRUE(QFile::setPermissions(folder.path(),
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther
+                | QFile::ReadGroup | QFile::ExeGroup));
         const QString path = PathOf("LOCKED.MIN");
         WriteBytes(path, "G0 X1.\r\n");
         ASSERT_TRUE(QFile::setPermissions(path, {}));

@@ -21,7 +21,10 @@ namespace {
     using test::ReadBytes;
     using test::WriteBytes;
 
-    QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+    QString Text(std::string_view text)
+    {
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
 
     class ProgramFileSave : public ::testing::Test {
     protected:
@@ -67,7 +70,8 @@ namespace {
         };
         const Case cases[] = {
             { "Cp932Lf", Bytes("G0\x81\x40X1.\nM30\n"), Bytes("(\x8D\x48\x8B\xEF)\nG0\x81\x40X1.\nM30\n") },
-            { "Utf8BomCr", Bytes("\xEF\xBB\xBFG0\rM30"), Bytes("\xEF\xBB\xBF(\xE5\xB7\xA5\xE5\x85\xB7)\rG0\rM30") },
+            { "Utf8BomCr", Bytes("\xEF\xBB\xBFG0\rM30"),
+                Bytes("\xEF\xBB\xBF(\xE5\xB7\xA5\xE5\x85\xB7)\rG0\rM30") },
             // Mixed line ends: the most frequent one for the whole file once it is edited.
             { "Mixed", Bytes("G0\nG1\nM30\r\n"), Bytes("(\xE5\xB7\xA5\xE5\x85\xB7)\nG0\nG1\nM30\n") },
             // CP932 codes that share a character are written in the form CP932 writes.
@@ -98,8 +102,9 @@ namespace {
         ProgramSave refused = WriteProgramFile(path, edited, program.format);
         EXPECT_EQ(refused.result, SaveResult::NotInEncoding);
         EXPECT_EQ(refused.message,
-            FileMessage(path, file_texts::notSavedLead) + "3" + Text(file_texts::lineCharacterOpen) + QString::fromUtf16(u"€")
-                + Text(file_texts::characterClose) + "(U+20AC)" + Text(file_texts::notInCp932));
+            FileMessage(path, file_texts::notSavedLead) + "3" + Text(file_texts::lineCharacterOpen)
+                + QString::fromUtf16(u"€") + Text(file_texts::characterClose) + "(U+20AC)"
+                + Text(file_texts::notInCp932));
         EXPECT_EQ(ReadBytes(path), before);
         EXPECT_EQ(Entries(folder.path()), QStringList { "SJIS.MIN" });
 
@@ -117,7 +122,8 @@ namespace {
         LoadedProgram program = Load(path);
         const ProgramSave refused = WriteProgramFile(path, program.text + "M30", program.format);
         EXPECT_EQ(refused.result, SaveResult::NotInEncoding);
-        EXPECT_EQ(refused.message, FileMessage(path, file_texts::notSavedLead) + "2" + Text(file_texts::unreadableMarkLine)
+        EXPECT_EQ(refused.message,
+            FileMessage(path, file_texts::notSavedLead) + "2" + Text(file_texts::unreadableMarkLine)
                 + Text(file_texts::unreadableMarkAdvice));
         EXPECT_EQ(ReadBytes(path), before);
     }
@@ -161,24 +167,27 @@ namespace {
         const QString path = PathOf("O1.MIN");
         const QByteArray before = Bytes("G0 X1.\r\n");
         WriteBytes(path, before);
-        const auto all = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther
-            | QFile::WriteOther;
+        const auto all = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup
+            | QFile::ReadOther | QFile::WriteOther;
         ASSERT_TRUE(QFile::setPermissions(path, all));
         ASSERT_TRUE(QFile::setPermissions(folder.path(),
-            QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther));
+            QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther
+                | QFile::ExeOther));
         const QString newPath = PathOf("O2.MIN");
         const test::ChildResult child = test::RunInChild(true, [&]() -> std::string {
             ProgramFileFormat format;
             return WriteProgramFile(path, u"G1\r\n", format).message.toStdString() + "|"
                 + WriteProgramFile(newPath, u"G1\r\n", format).message.toStdString();
         });
-        ASSERT_TRUE(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        ASSERT_TRUE(
+            QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         if (child.status == test::ChildResult::Skipped)
             GTEST_SKIP() << "cannot give up root here";
         ASSERT_EQ(child.status, test::ChildResult::Done);
-        EXPECT_EQ(child.output, (FileMessage(path, file_texts::folderNotWritable) + "|"
-                                    + FileMessage(newPath, file_texts::folderNotWritable))
-                                    .toStdString());
+        EXPECT_EQ(child.output,
+            (FileMessage(path, file_texts::folderNotWritable) + "|"
+                + FileMessage(newPath, file_texts::folderNotWritable))
+                .toStdString());
         EXPECT_EQ(ReadBytes(path), before);
         EXPECT_EQ(Entries(folder.path()), QStringList { "O1.MIN" });
     }
