@@ -60,6 +60,26 @@ std::u16string DecodeCp932(std::string_view bytes)
     return out;
 }
 
+namespace {
+    // Japanese input methods on Linux type the JIS forms of a few symbols (WAVE DASH, MINUS SIGN,
+    // ...), which CP932 writes with the codes of its own look-alike forms. Saving them that way
+    // keeps what the user sees; they read back as the CP932 forms. The yen sign and the overline
+    // are not among them: CP932 would write them as the ASCII backslash and tilde.
+    bool IsCp932FormOf(char16_t cp932Form, char16_t typed)
+    {
+        switch (typed) {
+        case u'\u301C': return cp932Form == u'\uFF5E'; // wave dash
+        case u'\u2016': return cp932Form == u'\u2225'; // double vertical line
+        case u'\u2212': return cp932Form == u'\uFF0D'; // minus sign
+        case u'\u00A2': return cp932Form == u'\uFFE0'; // cent sign
+        case u'\u00A3': return cp932Form == u'\uFFE1'; // pound sign
+        case u'\u00AC': return cp932Form == u'\uFFE2'; // not sign
+        case u'\u2014': return cp932Form == u'\u2015'; // em dash
+        default: return false;
+        }
+    }
+} // namespace
+
 Cp932Bytes EncodeCp932(std::u16string_view text)
 {
     Cp932Bytes result;
@@ -88,9 +108,11 @@ Cp932Bytes EncodeCp932(std::u16string_view text)
     }
     result.bytes.resize(result.bytes.size() - outLeft);
     std::u16string back = DecodeCp932(result.bytes);
-    if (back != text) {
-        auto differs = std::mismatch(text.begin(), text.end(), back.begin(), back.end()).first;
-        result.unencodableAt = std::min(static_cast<std::size_t>(differs - text.begin()), text.size() - 1);
+    std::size_t i = 0;
+    while (i < text.size() && i < back.size() && (text[i] == back[i] || IsCp932FormOf(back[i], text[i])))
+        ++i;
+    if (i < text.size() || i < back.size()) {
+        result.unencodableAt = std::min(i, text.size() - 1);
         result.bytes.clear();
     }
     return result;

@@ -30,8 +30,9 @@ struct Cp932Bytes {
 };
 // UTF-16 to CP932 bytes that read back as the same text. A character without a CP932 code (the
 // euro sign, characters beyond the BMP, unpaired surrogate halves, U+FFFD) fails, and so does one
-// that iconv would write as the code of a look-alike (U+00A5 YEN SIGN as 0x5C, which reads back as
-// a backslash; U+301C WAVE DASH as 0x8160, which reads back as U+FF5E).
+// that iconv would write as the code of a character that means something else (U+00A5 YEN SIGN as
+// 0x5C, which reads back as a backslash). The JIS forms of seven symbols that CP932 holds in its
+// own forms (U+301C WAVE DASH, which reads back as U+FF5E, ...) are written in those forms.
 Cp932Bytes EncodeCp932(std::u16string_view text);
 // Turns every line end (CR LF, LF, CR) into CR LF.
 std::u16string WithCrLf(std::u16string_view text);

@@ -61,12 +61,16 @@ namespace {
         const Case cases[] = {
             { u"G0 \u20AC", 3 }, // euro sign: no code
             { u"ab\u00A5", 2 }, // yen sign would come back as a backslash
-            { u"\u301C", 0 }, // wave dash would come back as U+FF5E
+            { u"a\u203E", 1 }, // overline would come back as a tilde
             { u"x\U0001F527y", 1 }, // beyond the BMP
             { u"x\xD800y", 1 }, // unpaired high surrogate
             { u"xy\xDC00", 2 }, // unpaired low surrogate
             { u"G1\uFFFD", 2 }, // the mark of an unreadable byte
         };
+        // The JIS forms typed by input methods are saved as CP932's own forms of the same symbols.
+        Cp932Bytes jis = EncodeCp932(u"1\u301C2\u2016\u2212\u00A2\u00A3\u00AC\u2014");
+        EXPECT_EQ(jis.bytes, "1\x81\x60" "2\x81\x61\x81\x7C\x81\x91\x81\x92\x81\xCA\x81\x5C");
+        EXPECT_EQ(DecodeCp932(jis.bytes), u"1\uFF5E2\u2225\uFF0D\uFFE0\uFFE1\uFFE2\u2015");
         for (const Case& c : cases) {
             Cp932Bytes failed = EncodeCp932(c.text);
             EXPECT_EQ(failed.unencodableAt, c.unencodableAt) << ToUtf8(c.text);
