@@ -24,14 +24,6 @@ namespace {
         row.Cell('E') = TextCell(FormatZeroFixed3(st.TargetZ) + "," + FormatZeroFixed3(st.TargetX / 2));
     }
 
-    ReportRow Headings()
-    {
-        ReportRow row;
-        row.row = 1;
-        for (std::size_t i = 0; i < std::size(report_text::CoordinateHeadings); ++i)
-            row.cells[i] = TextCell(std::string(report_text::CoordinateHeadings[i]));
-        return row;
-    }
 
     // Row r with line r - 1 in B and, from row 2 on, its number in A.
     ReportRow LineRow(std::int64_t r, ProgramLines& lines)
@@ -53,7 +45,7 @@ bool BuildCoordinateReport(
     layout.headerCentre = fileName;
     layout.columns = 5;
     layout.rows = ProgramLines::Count(text) + 1; // line k stands in row k + 1
-    if (!sink.Begin(layout) || !sink.Row(Headings()))
+    if (!sink.Begin(layout) || !sink.Row(HeadingRow(report_text::CoordinateHeadings)))
         return false;
 
     ReportRun run(text, settings);

@@ -28,6 +28,15 @@ ReportCell TextCell(std::string text)
     return cell;
 }
 
+ReportRow HeadingRow(std::span<const std::string_view> headings)
+{
+    ReportRow row;
+    row.row = 1;
+    for (std::size_t i = 0; i < headings.size() && i < row.cells.size(); ++i)
+        row.cells[i] = TextCell(std::string(headings[i]));
+    return row;
+}
+
 ReportCell NumberCell(double value, NumberFormat format)
 {
     ReportCell cell;

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,6 +57,9 @@ struct ReportRow {
     ReportCell& Cell(char column) { return cells[static_cast<std::size_t>(column - 'A')]; }
     const ReportCell& Cell(char column) const { return cells[static_cast<std::size_t>(column - 'A')]; }
 };
+
+// Row 1: the headings, one text cell per column from A.
+ReportRow HeadingRow(std::span<const std::string_view> headings);
 
 struct ReportLayout {
     std::string headerCentre; // plain text; a writer escapes it for its header syntax

@@ -66,14 +66,6 @@ namespace {
         row.Cell('F') = TimeCell(st.MachiningTime - sectionStart, true);
     }
 
-    ReportRow Headings()
-    {
-        ReportRow row;
-        row.row = 1;
-        for (std::size_t i = 0; i < std::size(report_text::TimeHeadings); ++i)
-            row.cells[i] = TextCell(std::string(report_text::TimeHeadings[i]));
-        return row;
-    }
 
 } // namespace
 
@@ -85,7 +77,7 @@ bool BuildTimeReport(
     layout.footerCentre = report_text::TimeFooter;
     layout.columns = 7;
     layout.rows = ProgramLines::Count(text) + 1; // line k stands in row k + 1
-    if (!sink.Begin(layout) || !sink.Row(Headings()))
+    if (!sink.Begin(layout) || !sink.Row(HeadingRow(report_text::TimeHeadings)))
         return false;
 
     ReportRun run(text, settings);
