@@ -66,7 +66,6 @@ namespace {
         row.Cell('F') = TimeCell(st.MachiningTime - sectionStart, true);
     }
 
-
 } // namespace
 
 bool BuildTimeReport(
