@@ -76,10 +76,13 @@ double RoundToNineDecimals(double value)
 
 std::string TwoDigits(double value)
 {
-    const long long whole = std::llround(value);
-    char buffer[32];
-    const int length
-        = std::snprintf(buffer, sizeof buffer, whole < 0 ? "-%02lld" : "%02lld", whole < 0 ? -whole : whole);
+    if (!std::isfinite(value))
+        return DisplayText(value);
+    // Rounded as a double: a result of earlier arithmetic (x² of x² ...) may lie far beyond the
+    // range of any integer type. Halves go away from zero.
+    const double whole = std::round(value);
+    char buffer[400]; // the largest double has 309 integer digits
+    const int length = std::snprintf(buffer, sizeof buffer, whole < 0 ? "-%02.0f" : "%02.0f", std::fabs(whole));
     return std::string(buffer, static_cast<std::size_t>(length));
 }
 

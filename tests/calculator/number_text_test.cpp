@@ -89,6 +89,11 @@ namespace {
         EXPECT_EQ(TwoDigits(120), "120");
         EXPECT_EQ(TwoDigits(-3), "-03");
         EXPECT_EQ(TwoDigits(14.5), "15");
+        EXPECT_EQ(TwoDigits(-0.4), "00");
+        // Beyond every integer type (a fuzzed key sequence squared its way there).
+        EXPECT_EQ(TwoDigits(-1e19), "-10000000000000000000");
+        EXPECT_EQ(TwoDigits(1e300).size(), 301u);
+        EXPECT_EQ(TwoDigits(-INFINITY), "-inf");
     }
 
 } // namespace
