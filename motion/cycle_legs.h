@@ -67,4 +67,35 @@ inline void FinishLeg(Interpreter& in, Readout readout, double value)
     DrawEndPointLabels(in);
 }
 
+// The four legs of a single-pass cycle along Z (G33 threading, FANUC G90/G92), from the start
+// point and back: rapid infeed to the cut's start radius, the cut to `endZ` at the cut's end
+// radius, rapid retract to the start radius, rapid return to the start Z. A taper sits in one of
+// the two cut radii. Each of the first three legs ends with its readout, pause and end-point mark.
+inline void DrawBoxAlongZ(Interpreter& in, double startX, double startZ, double endX, double endZ,
+    double cutStartHalfX, double cutEndHalfX)
+{
+    DrawLeg(in, startZ, startX / 2, startZ, cutStartHalfX, LegKind::Rapid);
+    FinishLeg(in, Readout::XA, endX);
+    DrawLeg(in, startZ, cutStartHalfX, endZ, cutEndHalfX, LegKind::Cut);
+    FinishLeg(in, Readout::ZA, endZ);
+    DrawLeg(in, endZ, cutEndHalfX, endZ, startX / 2, LegKind::Rapid);
+    FinishLeg(in, Readout::XA, startX);
+    DrawLeg(in, endZ, startX / 2, startZ, startX / 2, LegKind::Rapid);
+}
+
+// The same box across X (G32 face threading, FANUC G94): rapid approach to the cut's start Z,
+// the face cut to `endX` ending at the cut's end Z, rapid retract to the start Z, rapid return to
+// the start diameter.
+inline void DrawBoxAlongX(Interpreter& in, double startX, double startZ, double endX, double endZ,
+    double cutStartZ, double cutEndZ)
+{
+    DrawLeg(in, startZ, startX / 2, cutStartZ, startX / 2, LegKind::Rapid);
+    FinishLeg(in, Readout::ZA, endZ);
+    DrawLeg(in, cutStartZ, startX / 2, cutEndZ, endX / 2, LegKind::Cut);
+    FinishLeg(in, Readout::XA, endX);
+    DrawLeg(in, cutEndZ, endX / 2, startZ, endX / 2, LegKind::Rapid);
+    FinishLeg(in, Readout::ZA, startZ);
+    DrawLeg(in, startZ, endX / 2, startZ, startX / 2, LegKind::Rapid);
+}
+
 } // namespace trazor

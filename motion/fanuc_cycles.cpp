@@ -39,13 +39,7 @@ void ExecuteTurningCycle(Interpreter& in)
     const double startX = st.CurrentX, startZ = st.CurrentZ;
     const double endX = st.TargetX, endZ = st.TargetZ;
     const double cutStartRadius = endX / 2 + st.WordR; // R is the radius excess at the start
-    DrawLeg(in, startZ, startX / 2, startZ, cutStartRadius, LegKind::Rapid);
-    FinishLeg(in, Readout::XA, endX);
-    DrawLeg(in, startZ, cutStartRadius, endZ, endX / 2, LegKind::Cut);
-    FinishLeg(in, Readout::ZA, endZ);
-    DrawLeg(in, endZ, endX / 2, endZ, startX / 2, LegKind::Rapid);
-    FinishLeg(in, Readout::XA, startX);
-    DrawLeg(in, endZ, startX / 2, startZ, startX / 2, LegKind::Rapid);
+    DrawBoxAlongZ(in, startX, startZ, endX, endZ, cutStartRadius, endX / 2);
 
     // Infeed and retract each cover the radius difference (the taper is not counted), the return
     // the length of the cut.
@@ -84,13 +78,7 @@ void ExecuteFacingCycle(Interpreter& in)
     const double startX = st.CurrentX, startZ = st.CurrentZ;
     const double endX = st.TargetX, endZ = st.TargetZ;
     const double cutStartZ = endZ + st.WordR; // R is the Z excess at the start of the face cut
-    DrawLeg(in, startZ, startX / 2, cutStartZ, startX / 2, LegKind::Rapid);
-    FinishLeg(in, Readout::ZA, endZ);
-    DrawLeg(in, cutStartZ, startX / 2, endZ, endX / 2, LegKind::Cut);
-    FinishLeg(in, Readout::XA, endX);
-    DrawLeg(in, endZ, endX / 2, startZ, endX / 2, LegKind::Rapid);
-    FinishLeg(in, Readout::ZA, startZ);
-    DrawLeg(in, startZ, endX / 2, startZ, startX / 2, LegKind::Rapid);
+    DrawBoxAlongX(in, startX, startZ, endX, endZ, cutStartZ, endZ);
 
     // Approach and retract each cover the Z difference, the return the radius of the face cut.
     const double dx = std::fabs(endX - startX), dz = std::fabs(endZ - startZ);

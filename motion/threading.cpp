@@ -90,13 +90,7 @@ void ExecuteThreadCycle(Interpreter& in)
     const double startX = st.CurrentX, startZ = st.CurrentZ;
     const double endX = st.TargetX, endZ = st.TargetZ;
     const double taper = st.WordI; // radius increment at the thread end
-    DrawLeg(in, startZ, startX / 2, startZ, endX / 2, LegKind::Rapid);
-    FinishLeg(in, Readout::XA, endX);
-    DrawLeg(in, startZ, endX / 2, endZ, endX / 2 + taper, LegKind::Cut);
-    FinishLeg(in, Readout::ZA, endZ);
-    DrawLeg(in, endZ, endX / 2 + taper, endZ, startX / 2, LegKind::Rapid);
-    FinishLeg(in, Readout::XA, startX);
-    DrawLeg(in, endZ, startX / 2, startZ, startX / 2, LegKind::Rapid);
+    DrawBoxAlongZ(in, startX, startZ, endX, endZ, endX / 2, endX / 2 + taper);
     DrawEndPointLabels(in);
 
     // Return along the thread plus infeed and retract over the radius difference (the taper is
@@ -136,13 +130,7 @@ void ExecuteFaceThreadCycle(Interpreter& in)
     const double startX = st.CurrentX, startZ = st.CurrentZ;
     const double endX = st.TargetX, endZ = st.TargetZ;
     const double taper = st.WordK; // Z increment at the thread end
-    DrawLeg(in, startZ, startX / 2, endZ, startX / 2, LegKind::Rapid);
-    FinishLeg(in, Readout::ZA, endZ);
-    DrawLeg(in, endZ, startX / 2, endZ + taper, endX / 2, LegKind::Cut);
-    FinishLeg(in, Readout::XA, endX);
-    DrawLeg(in, endZ + taper, endX / 2, startZ, endX / 2, LegKind::Rapid);
-    FinishLeg(in, Readout::ZA, startZ);
-    DrawLeg(in, startZ, endX / 2, startZ, startX / 2, LegKind::Rapid);
+    DrawBoxAlongX(in, startX, startZ, endX, endZ, endZ, endZ + taper);
     DrawEndPointLabels(in);
 
     // Approach and retract over the Z difference, return over the radius difference; the pass
