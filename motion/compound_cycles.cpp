@@ -168,12 +168,8 @@ void ExecuteMultiPassFaceThreadCycle(Interpreter& in)
 void ExecuteRadialPeckCycle(Interpreter& in)
 {
     auto& st = in.st;
-    if (CheckSoftLimits(in))
+    if (!CycleMayRun(in))
         return;
-    if (st.Feed <= 0) {
-        FailBlock(in, msg::FeedZero);
-        return;
-    }
     // I is the approach distance (diameter); plunges toward a larger diameter approach from below.
     if (st.TargetX > st.CurrentX)
         st.WordI = -st.WordI;
@@ -208,12 +204,8 @@ void ExecuteRadialPeckCycle(Interpreter& in)
 void ExecuteAxialPeckCycle(Interpreter& in)
 {
     auto& st = in.st;
-    if (CheckSoftLimits(in))
+    if (!CycleMayRun(in))
         return;
-    if (st.Feed <= 0) {
-        FailBlock(in, msg::FeedZero);
-        return;
-    }
     // K is the approach distance along Z; plunges toward +Z approach from the other side.
     if (st.TargetZ > st.CurrentZ)
         st.WordK = -st.WordK;

@@ -5,10 +5,25 @@
 #include "display/path_display.h"
 #include "interpreter/block_execution.h"
 #include "interpreter/interpreter.h"
+#include "interpreter/messages.h"
 #include "interpreter/number_format.h"
 #include "motion/feed_time.h"
+#include "motion/soft_limits.h"
 
 namespace trazor {
+
+// The checks before a cycle draws or times anything: the soft limits (which report their own
+// overrun) and a programmed feed of zero. False: the cycle ends here.
+inline bool CycleMayRun(Interpreter& in)
+{
+    if (CheckSoftLimits(in))
+        return false;
+    if (in.st.Feed <= 0) {
+        FailBlock(in, msg::FeedZero);
+        return false;
+    }
+    return true;
+}
 
 enum class LegKind {
     Rapid, // dotted, RapidColour

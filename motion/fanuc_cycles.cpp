@@ -17,12 +17,8 @@ namespace trazor {
 void ExecuteTurningCycle(Interpreter& in)
 {
     auto& st = in.st;
-    if (CheckSoftLimits(in))
+    if (!CycleMayRun(in))
         return;
-    if (st.Feed <= 0) {
-        FailBlock(in, msg::FeedZero);
-        return;
-    }
     if (st.WordU != 0)
         st.TargetX = st.CurrentX + st.WordU;
     if (st.WordW != 0)
@@ -68,12 +64,8 @@ void ExecuteFacingCycle(Interpreter& in)
         st.TargetX = st.CurrentX + st.WordU;
     if (st.WordW != 0)
         st.TargetZ = st.CurrentZ + st.WordW;
-    if (CheckSoftLimits(in))
+    if (!CycleMayRun(in))
         return;
-    if (st.Feed <= 0) {
-        FailBlock(in, msg::FeedZero);
-        return;
-    }
 
     const double startX = st.CurrentX, startZ = st.CurrentZ;
     const double endX = st.TargetX, endZ = st.TargetZ;

@@ -66,12 +66,8 @@ void DrawEndPointLabelsAt(Interpreter& in, double x, double z)
 void ExecuteThreadCycle(Interpreter& in)
 {
     auto& st = in.st;
-    if (CheckSoftLimits(in))
+    if (!CycleMayRun(in))
         return;
-    if (st.Feed <= 0) {
-        FailBlock(in, msg::FeedZero);
-        return;
-    }
     // A block that keeps Z is the next pass of the thread written before it.
     if (st.TargetZ != st.CurrentZ) {
         st.StoredEndZ = st.TargetZ;
@@ -120,12 +116,8 @@ void ExecuteFaceThreadCycle(Interpreter& in)
         FailBlock(in, msg::CalculationError);
         return;
     }
-    if (CheckSoftLimits(in))
+    if (!CycleMayRun(in))
         return;
-    if (st.Feed <= 0) {
-        FailBlock(in, msg::FeedZero);
-        return;
-    }
 
     const double startX = st.CurrentX, startZ = st.CurrentZ;
     const double endX = st.TargetX, endZ = st.TargetZ;
