@@ -21,7 +21,7 @@ namespace {
                 text.pop_back();
         }
         if (text == "-0")
-            text = "0";
+            return std::string(1, '0');
         return text;
     }
 
