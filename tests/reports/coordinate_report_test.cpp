@@ -11,12 +11,7 @@ namespace {
 
     using testing::BodyTexts;
     using testing::CoordinateSheet;
-
-    struct SheetCase {
-        const char* name;
-        const char* program;
-        std::vector<std::string> rows; // rows 2.. as RowText writes them
-    };
+    using testing::SheetCase;
 
     class CoordinateReport : public ::testing::TestWithParam<SheetCase> { };
 

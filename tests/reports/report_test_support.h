@@ -12,6 +12,14 @@
 
 namespace trazor::testing {
 
+// A program worked out by hand and the rows 2.. of its report, as RowText writes them; `name`
+// names the test.
+struct SheetCase {
+    const char* name;
+    const char* program;
+    std::vector<std::string> rows;
+};
+
 inline ReportSheet TimeSheet(const char* program, const InterpreterState& settings = {})
 {
     ReportSheet sheet;

@@ -12,12 +12,7 @@ namespace {
 
     using testing::BodyTexts;
     using testing::TimeSheet;
-
-    struct SheetCase {
-        const char* name;
-        const char* program;
-        std::vector<std::string> rows; // rows 2.. as RowText writes them
-    };
+    using testing::SheetCase;
 
     class TimeReport : public ::testing::TestWithParam<SheetCase> { };
 
