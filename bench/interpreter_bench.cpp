@@ -3,7 +3,7 @@
 #include "bench/program_generator.h"
 #include "display/recording_surface.h"
 #include "interpreter/headless_host.h"
-#include "interpreter/program_text.h"
+#include "base/program_text.h"
 #include "interpreter/run_control.h"
 
 #include <benchmark/benchmark.h>

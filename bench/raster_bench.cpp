@@ -4,7 +4,7 @@
 #include "display/path_display.h"
 #include "display/qt/picture.h"
 #include "interpreter/headless_host.h"
-#include "interpreter/program_text.h"
+#include "base/program_text.h"
 #include "interpreter/run_control.h"
 
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 // TrazorCalculator: the cutting-condition calculator. One instance per user: a second start ends at
 // once. Trazor closes it over a local socket (close_request.h).
 
-#include "app/osp_environment.h"
+#include "app/osp/osp_environment.h"
 #include "calculator/calculator_window.h"
 #include "calculator/single_instance.h"
 

@@ -1,7 +1,7 @@
 #include "calculator/operator_screen.h"
 
 #ifdef _WIN32
-#include "app/osp_environment.h"
+#include "app/osp/osp_environment.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 #include "cli/check_run.h"
-#include "interpreter/number_format.h"
+#include "base/number_format.h"
 #include "interpreter/run_control.h"
-#include "interpreter/text.h"
+#include "base/text.h"
 
 namespace trazor {
 

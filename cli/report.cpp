@@ -1,5 +1,5 @@
 #include "cli/report.h"
-#include "interpreter/number_format.h"
+#include "base/number_format.h"
 
 #include <charconv>
 #include <cmath>

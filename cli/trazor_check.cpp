@@ -24,11 +24,11 @@
 //
 // Exit status: 0 the program ran without error messages, 1 it ran and raised errors,
 // 2 bad usage, unreadable input or a report that could not be written.
-#include "app/report_export.h"
+#include "app/reports/report_export.h"
 #include "cli/check_run.h"
 #include "cli/report.h"
 #include "display/recording_surface.h"
-#include "interpreter/program_text.h"
+#include "base/program_text.h"
 #include "interpreter/stored_settings.h"
 
 #ifdef TRAZOR_CHECK_PICTURE

@@ -4,7 +4,7 @@
 #include "display/colours.h"
 #include "display/path_display.h"
 #include "display/view.h"
-#include "interpreter/number_format.h"
+#include "base/number_format.h"
 
 #include <algorithm>
 #include <array>

@@ -3,7 +3,7 @@
 // slope angle, Z, X, nose-radius code), each line higher than the one before.
 #include "display/colours.h"
 #include "display/path_display.h"
-#include "interpreter/number_format.h"
+#include "base/number_format.h"
 
 #include <cmath>
 #include <string>

@@ -7,7 +7,7 @@
 // Two implementations: the Qt raster surface (display/qt) and a recording surface for tests.
 #pragma once
 
-#include "interpreter/state.h"
+#include "base/colour.h"
 
 #include <string>
 

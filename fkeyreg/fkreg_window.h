@@ -4,7 +4,7 @@
 // or removes it. Every way through it ends the program: a failed start-up check, Cancel, closing the
 // window, or a register or remove.
 
-#include "app/osp_environment.h"
+#include "app/osp/osp_environment.h"
 #include "fkeyreg/key_registration.h"
 
 #include <QMessageBox>

@@ -4,7 +4,7 @@
 // folder followed by the program's file name ("/Trazor" here, "\Trazor.exe" on Windows). The key
 // files are found below the OSP root (TRAZOR_OSP_ROOT, see OspEnvironment).
 
-#include "app/osp_environment.h"
+#include "app/osp/osp_environment.h"
 #include "fkeyreg/fkreg_window.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 // a program file (UTF-8 or CP932, any line ends). The first byte chooses dialect and switches.
 #include "cli/check_run.h"
 #include "display/recording_surface.h"
-#include "interpreter/program_text.h"
+#include "base/program_text.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,12 +3,12 @@
 // switches as the program harness does. Checks what every report must hold: row 1 the headings,
 // rows in ascending order and no further down than the lines allow, no cell beyond the report's
 // columns, every text valid UTF-8, every number finite and shown as its format shows it.
-#include "app/coordinate_report.h"
-#include "app/report_run.h"
-#include "app/report_texts.h"
-#include "app/time_report.h"
-#include "interpreter/number_format.h"
-#include "interpreter/program_text.h"
+#include "app/reports/coordinate_report.h"
+#include "app/reports/report_run.h"
+#include "app/reports/report_texts.h"
+#include "app/reports/time_report.h"
+#include "base/number_format.h"
+#include "base/program_text.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,8 +1,8 @@
 // The readouts of the main window after every block: target, feed, tool, modal codes, program
 // and sequence numbers, machining time and the spindle readouts.
 #include "interpreter/block_execution.h"
-#include "interpreter/number_format.h"
-#include "interpreter/text.h"
+#include "base/number_format.h"
+#include "base/text.h"
 
 #include <cmath>
 

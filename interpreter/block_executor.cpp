@@ -4,7 +4,7 @@
 #include "interpreter/block_execution.h"
 #include "interpreter/block_reading.h"
 #include "interpreter/messages.h"
-#include "interpreter/number_format.h"
+#include "base/number_format.h"
 #include "motion/motion.h"
 
 #include <cmath>

@@ -2,8 +2,8 @@
 // words with their immediate effects, and every address word with its unit scaling.
 #include "interpreter/block_reading.h"
 #include "interpreter/messages.h"
-#include "interpreter/number_format.h"
-#include "interpreter/text.h"
+#include "base/number_format.h"
+#include "base/text.h"
 
 #include <cmath>
 #include <limits>

@@ -8,18 +8,12 @@
 // degrees, times seconds.
 #pragma once
 
+#include "base/colour.h"
+
 #include <cstdint>
 #include <string>
 
 namespace trazor {
-
-// 24-bit colour as r + 256 g + 65536 b (the control's RGB() value).
-using Colour = std::uint32_t;
-constexpr Colour Rgb(int r, int g, int b)
-{
-    return static_cast<Colour>(r & 0xFF) | (static_cast<Colour>(g & 0xFF) << 8)
-        | (static_cast<Colour>(b & 0xFF) << 16);
-}
 
 // What the block just executed asks of the run loop.
 enum StopCodes : int {

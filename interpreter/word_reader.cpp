@@ -2,7 +2,7 @@
 // in single precision. Statements and variable words of the OSP dialect are passed over, since
 // the checker keeps no variables.
 #include "interpreter/block_reading.h"
-#include "interpreter/number_format.h"
+#include "base/number_format.h"
 
 #include <cstdint>
 

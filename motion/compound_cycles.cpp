@@ -4,7 +4,7 @@
 // enters the time as a factor.
 #include "display/path_display.h"
 #include "interpreter/messages.h"
-#include "interpreter/number_format.h"
+#include "base/number_format.h"
 #include "motion/cycle_legs.h"
 #include "motion/feed_time.h"
 #include "motion/motion.h"

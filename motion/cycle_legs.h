@@ -6,7 +6,7 @@
 #include "interpreter/block_execution.h"
 #include "interpreter/interpreter.h"
 #include "interpreter/messages.h"
-#include "interpreter/number_format.h"
+#include "base/number_format.h"
 #include "motion/feed_time.h"
 #include "motion/soft_limits.h"
 

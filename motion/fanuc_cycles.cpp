@@ -5,7 +5,7 @@
 // sequence is one full block followed by blocks that give only the next depth.
 #include "interpreter/block_execution.h"
 #include "interpreter/messages.h"
-#include "interpreter/number_format.h"
+#include "base/number_format.h"
 #include "motion/cycle_legs.h"
 #include "motion/motion.h"
 #include "motion/soft_limits.h"

@@ -2,8 +2,8 @@
 // handles the tool change: new path colours, the optional clear of the pane, the tool label and
 // the tool-change time.
 #include "display/path_display.h"
-#include "interpreter/number_format.h"
-#include "interpreter/text.h"
+#include "base/number_format.h"
+#include "base/text.h"
 #include "motion/feed_time.h"
 #include "motion/motion.h"
 #include "motion/soft_limits.h"

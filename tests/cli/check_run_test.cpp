@@ -4,7 +4,7 @@
 #include "cli/report.h"
 #include "display/recording_surface.h"
 #include "interpreter/messages.h"
-#include "interpreter/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 

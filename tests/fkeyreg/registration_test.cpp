@@ -1,6 +1,6 @@
 // Registering and removing on temporary copies of the key files, and the file access under it.
 
-#include "app/osp_environment.h"
+#include "app/osp/osp_environment.h"
 #include "fkeyreg/cp932.h"
 #include "fkeyreg/fkreg_texts.h"
 #include "fkeyreg/key_file_io.h"

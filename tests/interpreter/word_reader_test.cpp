@@ -1,7 +1,7 @@
 // Word values: left-to-right single-precision arithmetic, skipped operands and statements.
 #include "support/test_rig.h"
 
-#include "interpreter/number_format.h"
+#include "base/number_format.h"
 
 #include <gtest/gtest.h>
 

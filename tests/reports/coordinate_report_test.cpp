@@ -2,7 +2,7 @@
 // the first line never sampled, the closing border, and where the report stops.
 #include "report_test_support.h"
 
-#include "app/report_texts.h"
+#include "app/reports/report_texts.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // compares a whole sheet against rows worked out by hand.
 #pragma once
 
-#include "app/coordinate_report.h"
-#include "app/report_sheet.h"
-#include "app/time_report.h"
-#include "interpreter/text.h"
+#include "app/reports/coordinate_report.h"
+#include "app/reports/report_sheet.h"
+#include "app/reports/time_report.h"
+#include "base/text.h"
 
 #include <string>
 #include <vector>

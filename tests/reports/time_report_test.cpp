@@ -3,7 +3,7 @@
 // and where the report starts and stops.
 #include "report_test_support.h"
 
-#include "app/report_texts.h"
+#include "app/reports/report_texts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The .xlsx writer: a written workbook read back with openpyxl (cells, number formats, red font,
 // borders, header, footer, column widths), and failures that leave no file behind.
-#include "app/report_export.h"
-#include "app/report_texts.h"
-#include "app/xlsx_report_writer.h"
-#include "interpreter/text.h"
+#include "app/reports/report_export.h"
+#include "app/reports/report_texts.h"
+#include "app/reports/xlsx_report_writer.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include "interpreter/headless_host.h"
 #include "interpreter/interpreter.h"
 #include "interpreter/reset_values.h"
-#include "interpreter/text.h"
+#include "base/text.h"
 
 #include <string_view>
 

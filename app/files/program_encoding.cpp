@@ -1,0 +1,256 @@
+#include "app/files/program_encoding.h"
+
+#include "base/text.h"
+
+#include <QCryptographicHash>
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <bit>
+#include <string>
+#include <string_view>
+
+namespace trazor {
+
+namespace {
+
+    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+
+    // End of the piece of `bytes` that starts at `from`: at least `pieceSize` bytes on, just after a
+    // byte below 0x40 other than CR. No byte of a UTF-8 or CP932 multibyte character is below 0x40,
+    // so the piece ends on a whole character, and a CR LF pair stays in one piece.
+    std::size_t ByteBoundary(std::string_view bytes, std::size_t from, std::size_t pieceSize)
+    {
+        std::size_t end = from + pieceSize;
+        for (; end < bytes.size(); ++end) {
+            auto last = static_cast<unsigned char>(bytes[end - 1]);
+            if (last < 0x40 && last != '\r')
+                return end;
+        }
+        return bytes.size();
+    }
+
+    // The same for UTF-16 text: a piece never ends between CR and LF or inside a surrogate pair.
+    std::size_t UnitBoundary(std::u16string_view text, std::size_t from, std::size_t pieceSize)
+    {
+        std::size_t end = from + pieceSize;
+        for (; end < text.size(); ++end) {
+            char16_t last = text[end - 1];
+            if (last != u'\r' && (last < 0xD800 || last >= 0xDC00))
+                return end;
+        }
+        return text.size();
+    }
+
+    struct LineEndCounts {
+        std::size_t crLf = 0;
+        std::size_t lf = 0; // without a CR before it
+        std::size_t cr = 0; // without an LF after it
+    };
+
+    LineEndCounts CountLineEnds(std::string_view bytes)
+    {
+        // CR and LF bytes are always line ends: neither is part of a multibyte character.
+        LineEndCounts counts;
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            if (bytes[i] == '\r') {
+                if (i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+                    ++counts.crLf;
+                    ++i;
+                } else {
+                    ++counts.cr;
+                }
+            } else if (bytes[i] == '\n') {
+                ++counts.lf;
+            }
+        }
+        return counts;
+    }
+
+    LineEnd MostFrequent(const LineEndCounts& counts)
+    {
+        if (counts.crLf >= counts.lf && counts.crLf >= counts.cr)
+            return LineEnd::CrLf;
+        return counts.lf >= counts.cr ? LineEnd::Lf : LineEnd::Cr;
+    }
+
+    bool HasHighBytes(std::string_view bytes)
+    {
+        return std::any_of(
+            bytes.begin(), bytes.end(), [](char b) { return static_cast<unsigned char>(b) >= 0x80; });
+    }
+
+    // Whether text decoded from CP932 bytes is written back as the same bytes. A converter kept open
+    // for all pieces, and no reading back as EncodeCp932 does: bytes equal to the file's read back
+    // as the text they came from.
+    class Cp932Check {
+    public:
+        Cp932Check()
+            : converter(
+                iconv_open("CP932", std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE"))
+        {
+        }
+        ~Cp932Check()
+        {
+            if (converter != failed)
+                iconv_close(converter);
+        }
+        Cp932Check(const Cp932Check&) = delete;
+        Cp932Check& operator=(const Cp932Check&) = delete;
+
+        bool WritesBack(std::u16string_view text, std::string_view bytes)
+        {
+            if (converter == failed)
+                return false;
+            buffer.resize(text.size() * 2); // at most two bytes a character
+            char* in = const_cast<char*>(reinterpret_cast<const char*>(text.data()));
+            std::size_t inLeft = text.size() * sizeof(char16_t);
+            char* out = buffer.data();
+            std::size_t outLeft = buffer.size();
+            const std::size_t converted = iconv(converter, &in, &inLeft, &out, &outLeft);
+            return converted != static_cast<std::size_t>(-1)
+                && std::string_view(buffer.data(), buffer.size() - outLeft) == bytes;
+        }
+
+    private:
+        static inline const iconv_t failed = reinterpret_cast<iconv_t>(-1);
+        iconv_t converter;
+        std::string buffer;
+    };
+
+    // Every line end of `bytes` (CR LF, LF, CR) written as `lineEnd`.
+    std::string WithLineEnds(std::string_view bytes, LineEnd lineEnd)
+    {
+        const std::string_view mark = lineEnd == LineEnd::CrLf ? "\r\n"
+            : lineEnd == LineEnd::Lf                           ? "\n"
+                                                               : "\r";
+        std::string out;
+        out.reserve(bytes.size() + bytes.size() / 32);
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            char c = bytes[i];
+            if (c == '\r' || c == '\n') {
+                out += mark;
+                if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+                    ++i;
+            } else {
+                out += c;
+            }
+        }
+        return out;
+    }
+
+    void Append(QString& text, std::u16string_view units)
+    {
+        text.append(reinterpret_cast<const QChar*>(units.data()), static_cast<qsizetype>(units.size()));
+    }
+
+    // Appends `piece` with every line end made CR LF (as WithCrLf does), copying the runs between
+    // line ends whole rather than character by character.
+    void AppendWithCrLf(QString& text, std::u16string_view piece)
+    {
+        std::size_t runStart = 0;
+        for (std::size_t i = 0; i < piece.size(); ++i) {
+            if (piece[i] != u'\r' && piece[i] != u'\n')
+                continue;
+            if (piece[i] == u'\r' && i + 1 < piece.size() && piece[i + 1] == u'\n') {
+                ++i; // already CR LF
+                continue;
+            }
+            Append(text, piece.substr(runStart, i - runStart));
+            text.append(QStringView(u"\r\n"));
+            runStart = i + 1;
+        }
+        Append(text, piece.substr(runStart));
+    }
+
+    std::u16string_view View(QStringView text)
+    {
+        return { text.utf16(), static_cast<std::size_t>(text.size()) };
+    }
+
+} // namespace
+
+LoadedProgram DecodeProgramFile(const QByteArray& bytes, qsizetype pieceSize)
+{
+    LoadedProgram program;
+    ProgramFileFormat& format = program.format;
+    const auto piece = static_cast<std::size_t>(std::max<qsizetype>(pieceSize, 1));
+    std::string_view body(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const bool utf8 = IsValidUtf8(body);
+    format.encoding = utf8 ? TextEncoding::Utf8 : TextEncoding::Cp932;
+    if (utf8 && body.starts_with(byteOrderMark)) {
+        format.byteOrderMark = true;
+        body.remove_prefix(byteOrderMark.size());
+    }
+    const LineEndCounts counts = CountLineEnds(body);
+    format.lineEnd = MostFrequent(counts);
+    const int kinds = (counts.crLf > 0) + (counts.lf > 0) + (counts.cr > 0);
+    // Valid UTF-8 always reads back as the same bytes; CP932 is checked piece by piece below.
+    bool reproducible = kinds <= 1;
+
+    // No byte gives more than one UTF-16 unit, and each lone LF or CR gains one.
+    program.text.reserve(static_cast<qsizetype>(body.size() + counts.lf + counts.cr));
+    Cp932Check cp932;
+    for (std::size_t from = 0; from < body.size();) {
+        const std::size_t end = ByteBoundary(body, from, piece);
+        const std::string_view bytesOfPiece = body.substr(from, end - from);
+        const std::u16string raw = utf8 ? FromUtf8(bytesOfPiece) : DecodeCp932(bytesOfPiece);
+        if (!utf8 && reproducible && HasHighBytes(bytesOfPiece))
+            reproducible = cp932.WritesBack(raw, bytesOfPiece);
+        AppendWithCrLf(program.text, raw);
+        from = end;
+    }
+
+    if (!reproducible) {
+        format.originalBytes = bytes;
+        format.textDigest = TextDigest(program.text);
+    }
+    return program;
+}
+
+EncodeOutcome EncodeProgramText(QStringView text, const ProgramFileFormat& format,
+    const std::function<bool(QByteArrayView)>& write, qsizetype pieceSize)
+{
+    const bool utf8 = format.encoding == TextEncoding::Utf8;
+    if (utf8 && format.byteOrderMark && !write(QByteArrayView(byteOrderMark.data(), 3)))
+        return { EncodeStatus::WriteFailed };
+    const std::u16string_view all = View(text);
+    const auto piece = static_cast<std::size_t>(std::max<qsizetype>(pieceSize, 1));
+    for (std::size_t from = 0; from < all.size();) {
+        const std::size_t end = UnitBoundary(all, from, piece);
+        const std::u16string_view units = all.substr(from, end - from);
+        // Encoded first, line ends changed after: the offset of a character the encoding cannot hold
+        // is then an offset into `text`. CR and LF are single bytes in both encodings.
+        std::string encoded;
+        if (utf8) {
+            encoded = ToUtf8(units);
+        } else {
+            Cp932Bytes cp932 = EncodeCp932(units);
+            if (cp932.unencodableAt != std::u16string_view::npos)
+                return { EncodeStatus::Unencodable, static_cast<qsizetype>(from + cp932.unencodableAt) };
+            encoded = std::move(cp932.bytes);
+        }
+        const std::string out = WithLineEnds(encoded, format.lineEnd);
+        if (!write(QByteArrayView(out.data(), static_cast<qsizetype>(out.size()))))
+            return { EncodeStatus::WriteFailed };
+        from = end;
+    }
+    return {};
+}
+
+QByteArray TextDigest(QStringView text)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    const std::u16string_view all = View(text);
+    for (std::size_t from = 0; from < all.size();) {
+        const std::size_t end = UnitBoundary(all, from, static_cast<std::size_t>(programPieceSize));
+        const std::u16string crLf = WithCrLf(all.substr(from, end - from));
+        hash.addData(QByteArrayView(reinterpret_cast<const char*>(crLf.data()),
+            static_cast<qsizetype>(crLf.size() * sizeof(char16_t))));
+        from = end;
+    }
+    return hash.result();
+}
+
+} // namespace trazor
