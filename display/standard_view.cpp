@@ -2,6 +2,9 @@
 // the whole Z stroke across its width with the X minus limit on its bottom edge.
 #include "display/path_display.h"
 #include "display/view.h"
+#include "interpreter/block_execution.h"
+#include "interpreter/command_places.h"
+#include "interpreter/run_control.h"
 
 #include <cmath>
 
@@ -51,6 +54,24 @@ ViewError ApplyStandardView(Interpreter& in, double viewportWidth, double viewpo
     in.Zscale.SetModelWindow({ scaleLeft, 0, scaleWidth, static_cast<float>(zRuler.height) });
 
     RedrawBackground(in);
+    return ViewError::None;
+}
+
+ViewError mnuStanderd_Click(Interpreter& in, double viewportWidth, double viewportHeight)
+{
+    in.host.ShowKeyPress(place::Standard.button, place::Standard.panel, true);
+    WaitSeconds(in, 0.1);
+    in.host.ShowKeyPress(place::Standard.button, place::Standard.panel, false);
+    ViewError error = ApplyStandardView(in, viewportWidth, viewportHeight);
+    if (error != ViewError::None)
+        return error;
+    if (in.st.AutoStartOn) {
+        BatchRerun(in, RerunForm::WholeProgram);
+    } else if (!in.st.RunInProgress) {
+        in.st.BatchRun = true;
+        mnuReset_Click(in);
+        in.st.BatchRun = false;
+    }
     return ViewError::None;
 }
 

@@ -34,4 +34,9 @@ enum class ViewError : int {
 // its bottom edge; then redraws the background. Running the program again is the caller's part.
 ViewError ApplyStandardView(Interpreter& in, double viewportWidth, double viewportHeight);
 
+// The standard-view command for the viewport as the window has just laid it out: the pressed
+// look of its toolbar button, the standard view, then the program reset and, with automatic
+// start, re-run as a batch. Nothing is re-run when the view could not be set.
+ViewError mnuStanderd_Click(Interpreter& in, double viewportWidth, double viewportHeight);
+
 } // namespace trazor

@@ -89,31 +89,50 @@ void RasterSurface::SetModelWindow(const ModelWindow& window)
 
 void RasterSurface::SetLayout(const PaneLayout& layout)
 {
-    double width = std::round(layout.width / TwipsPerPixel);
-    double height = std::round(layout.height / TwipsPerPixel);
+    const double twipsPerPixel = TwipsPerPixel / ratio_;
+    double width = std::round(layout.width / twipsPerPixel);
+    double height = std::round(layout.height / twipsPerPixel);
     bool possible = width >= 1 && height >= 1 && width * height * 4 <= MaxImageBytes;
     int w = possible ? static_cast<int>(width) : 0;
     int h = possible ? static_cast<int>(height) : 0;
-    if (w != image_.width() || h != image_.height()) {
+    if (w != image_.width() || h != image_.height() || image_.devicePixelRatio() != ratio_) {
         EndPainting();
         image_ = QImage();
         if (possible)
             image_ = QImage(w, h, QImage::Format_RGB32);
-        if (!image_.isNull())
+        if (!image_.isNull()) {
+            image_.setDevicePixelRatio(ratio_);
             image_.fill(ToQColor(back_));
+        }
     }
     bool made = !image_.isNull();
-    auto snap = [](double twips) { return std::isfinite(twips) ? std::round(twips / TwipsPerPixel) * TwipsPerPixel : 0; };
-    layout_ = { made ? image_.width() * TwipsPerPixel : 0, made ? image_.height() * TwipsPerPixel : 0, snap(layout.left),
-        snap(layout.top) };
+    auto snap = [twipsPerPixel](double twips) {
+        return std::isfinite(twips) ? std::round(twips / twipsPerPixel) * twipsPerPixel : 0;
+    };
+    layout_ = { made ? image_.width() * twipsPerPixel : 0, made ? image_.height() * twipsPerPixel : 0,
+        snap(layout.left), snap(layout.top) };
     SetModelWindow(window_);
 }
 
 QPoint RasterSurface::OffsetPixels() const
 {
     // Offsets beyond a billion pixels show nothing either way; held there they stay an int.
-    auto pixels = [](double twips) { return static_cast<int>(std::clamp(twips / TwipsPerPixel, -1e9, 1e9)); };
+    const double twipsPerPixel = TwipsPerPixel / ratio_;
+    auto pixels = [twipsPerPixel](double twips) {
+        return static_cast<int>(std::clamp(twips / twipsPerPixel, -1e9, 1e9));
+    };
     return { pixels(layout_.left), pixels(layout_.top) };
+}
+
+void RasterSurface::SetDevicePixelRatio(double ratio)
+{
+    if (!(ratio > 0 && std::isfinite(ratio)) || ratio == ratio_)
+        return;
+    ratio_ = ratio;
+    font_.reset();
+    metrics_.reset();
+    painterFontSet_ = false;
+    SetLayout(layout_);
 }
 
 void RasterSurface::SetFontSize(double points)
@@ -131,7 +150,7 @@ const QFontMetricsF& RasterSurface::Metrics() const
     if (!metrics_) {
         QFont font = QGuiApplication::font();
         // Points at 96 DPI, rounded to whole pixels as desktop fonts are at that resolution.
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(fontSize_ * 96 / 72))));
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(fontSize_ * 96 / 72 * ratio_))));
         font.setStyleStrategy(QFont::NoAntialias);
         font_ = font;
         metrics_.emplace(font);

@@ -55,9 +55,15 @@ public:
     double TextHeight(const std::string& text) const override;
     double TextWidth(const std::string& text) const override;
 
+    // Device pixels per layout pixel (2 on a HiDPI screen): the image is made that much finer,
+    // so lines, text and marks are drawn at the screen's own resolution. The image carries the
+    // ratio, and OffsetPixels() is in device pixels. 1 by default.
+    void SetDevicePixelRatio(double ratio);
+    double DevicePixelRatio() const { return ratio_; }
+
     // The pane as drawn so far. Drawing may go on afterwards; copies taken stay as they were.
     const QImage& Image() const;
-    // Offset of the pane inside the viewport, in pixels.
+    // Offset of the pane inside the viewport, in device pixels.
     QPoint OffsetPixels() const;
 
 private:
@@ -95,6 +101,7 @@ private:
     LineStyle style_ = LineStyle::Solid;
     DrawMode mode_ = DrawMode::Copy;
     double fontSize_ = 9; // points
+    double ratio_ = 1; // device pixels per 96-DPI pixel
     double lastU_ = 0, lastV_ = 0;
 
     // Font of the current size and its metrics, made when first needed.
