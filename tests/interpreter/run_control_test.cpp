@@ -1,5 +1,6 @@
 // Run control over a program in the editor text: Reset, Start, Stop, Restart, the switches, the
 // stop messages and batch re-runs.
+#include "display/colours.h"
 #include "interpreter/messages.h"
 #include "interpreter/run_control.h"
 #include "support/test_rig.h"
@@ -355,6 +356,38 @@ namespace {
         EXPECT_FALSE(p.in.st.RunInProgress);
         EXPECT_FALSE(p.in.st.BatchRun);
         EXPECT_EQ(p.in.st.PendingRerun, 0);
+    }
+
+    // Both forms of batch re-run draw the tools in the colours of a fresh run, whatever colour the
+    // cycle had reached: the whole program through Reset, the replay to the caret by itself (the
+    // restart's reset leaves the colour cycle alone).
+    TEST(RunControl, BatchRerunsStartTheToolColoursAgain)
+    {
+        const char* program = "G0 T0101 X100.\r\nG0 T0202 X90.\r\nG0 T0303 X80.\r\nG0 T0404 X70.\r\n";
+        struct Case {
+            RerunForm form;
+            int caretLine;
+            int lastColour; // cycle colour of the last tool the re-run drew
+        };
+        // The replay to the caret in line 3 runs lines 1 and 2.
+        const Case cases[] = {
+            { RerunForm::WholeProgram, 1, 4 },
+            { RerunForm::ReplayToCaret, 3, 2 },
+        };
+        for (const auto& c : cases) {
+            SCOPED_TRACE(static_cast<int>(c.form));
+            Panel p(program);
+            p.in.st.ColourPerTool = true;
+            mnuReset_Click(p.in);
+            mnuStart_Click(p.in); // four tools: the cycle stands at colour 5
+            ASSERT_EQ(p.in.st.ToolColourIndex, 5);
+            p.CaretToLine(c.caretLine);
+            BatchRerun(p.in, c.form);
+            EXPECT_EQ(p.in.st.ToolColourIndex, c.lastColour + 1);
+            const std::vector<Primitive> drawn = p.trace.SinceLastClear();
+            ASSERT_FALSE(drawn.empty());
+            EXPECT_EQ(drawn.back().colour, ToolCycleColour(c.lastColour, false));
+        }
     }
 
     TEST(RunControl, KeyPressFeedbackAndSwitches)
