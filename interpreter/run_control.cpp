@@ -1,7 +1,7 @@
 // Run control: turns the editor text into blocks and drives InterpretBlock over them, as the
 // operator panel of a lathe drives its control. A run is a loop that yields to the user
 // interface between blocks; the commands given meanwhile reach it through StopCode and the
-// switches.
+// switches, and a Stop or Reset chosen while a block is in progress is held until it returns.
 #include "interpreter/run_control.h"
 #include "display/path_display.h"
 #include "interpreter/block_execution.h"
@@ -66,6 +66,58 @@ namespace {
             BatchRerun(in, pending);
     }
 
+    // The loop of Start, from the loaded block on; returns when the run ends.
+    void RunFromLoadedBlock(Interpreter& in)
+    {
+        auto& st = in.st;
+        for (;;) {
+            RunLoadedBlock(in);
+            if (st.StopCode == StopReset)
+                return;
+            if (!st.BatchRun)
+                in.host.FocusEditor();
+            if (!TakeBlock(in, !st.BatchRun))
+                return;
+            if (!st.BatchRun) {
+                if (st.OptionalStopOn && st.StopCode == StopOptional) {
+                    ShowMessage(in, msg::OptionalStop);
+                    st.StopCode = StopNone;
+                    return;
+                }
+                if (st.StopCode == StopProgram) {
+                    ShowMessage(in, msg::ProgramStop);
+                    return;
+                }
+                if (st.StopCode == StopError)
+                    return;
+            }
+            if (st.StopCode == StopEnd) {
+                ShowMessage(in, msg::ProgramEnd);
+                return;
+            }
+            if (st.StopCode == StopPressed) {
+                ClearMessages(in);
+                return;
+            }
+            if (st.SingleBlockOn && !st.BatchRun)
+                return;
+        }
+    }
+
+    // The search of Restart: executes blocks until the one taken last reaches `goal`.
+    void RunUpTo(Interpreter& in, std::int64_t goal)
+    {
+        auto& st = in.st;
+        do {
+            RunLoadedBlock(in);
+            if (st.StopCode == StopReset)
+                return;
+            in.host.FocusEditor();
+            if (!TakeBlock(in, true))
+                return;
+        } while (st.NextBlockStart < goal + 1);
+    }
+
     // 1-based position of the first CR LF at or after `from`, 0 when there is none.
     std::int32_t FindLineEnd(const std::u16string& text, std::int32_t from)
     {
@@ -119,62 +171,6 @@ void mnuReset_Click(Interpreter& in)
     else
         PerformReset(in);
 }
-
-namespace {
-
-    // The loop of Start, from the loaded block on; returns when the run ends.
-    void RunFromLoadedBlock(Interpreter& in)
-    {
-        auto& st = in.st;
-        for (;;) {
-            RunLoadedBlock(in);
-            if (st.StopCode == StopReset)
-                return;
-            if (!st.BatchRun)
-                in.host.FocusEditor();
-            if (!TakeBlock(in, !st.BatchRun))
-                return;
-            if (!st.BatchRun) {
-                if (st.OptionalStopOn && st.StopCode == StopOptional) {
-                    ShowMessage(in, msg::OptionalStop);
-                    st.StopCode = StopNone;
-                    return;
-                }
-                if (st.StopCode == StopProgram) {
-                    ShowMessage(in, msg::ProgramStop);
-                    return;
-                }
-                if (st.StopCode == StopError)
-                    return;
-            }
-            if (st.StopCode == StopEnd) {
-                ShowMessage(in, msg::ProgramEnd);
-                return;
-            }
-            if (st.StopCode == StopPressed) {
-                ClearMessages(in);
-                return;
-            }
-            if (st.SingleBlockOn && !st.BatchRun)
-                return;
-        }
-    }
-
-    // The search of Restart: executes blocks until the one taken last reaches `goal`.
-    void RunUpTo(Interpreter& in, std::int64_t goal)
-    {
-        auto& st = in.st;
-        do {
-            RunLoadedBlock(in);
-            if (st.StopCode == StopReset)
-                return;
-            in.host.FocusEditor();
-            if (!TakeBlock(in, true))
-                return;
-        } while (st.NextBlockStart < goal + 1);
-    }
-
-} // namespace
 
 void mnuStart_Click(Interpreter& in)
 {
