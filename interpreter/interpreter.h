@@ -18,6 +18,9 @@ struct Interpreter {
         , host(runHost)
     {
     }
+    // The panes and the host are bound for life: a copy would share them with the original.
+    Interpreter(const Interpreter&) = delete;
+    Interpreter& operator=(const Interpreter&) = delete;
 
     InterpreterState st;
     Surface& Trace; // the path surface

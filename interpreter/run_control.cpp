@@ -1,11 +1,12 @@
 // Run control: turns the editor text into blocks and drives InterpretBlock over them, as the
 // operator panel of a lathe drives its control. A run is a loop that yields to the user
 // interface between blocks; the commands given meanwhile reach it through StopCode and the
-// switches.
+// switches, and a Stop or Reset chosen while a block is in progress is held until it returns.
 #include "interpreter/run_control.h"
 #include "display/path_display.h"
 #include "interpreter/block_execution.h"
 #include "interpreter/block_reading.h"
+#include "interpreter/command_places.h"
 #include "interpreter/messages.h"
 #include "interpreter/reset_values.h"
 
@@ -15,45 +16,107 @@ namespace trazor {
 
 namespace {
 
-    // Toolbar buttons and function-key panels of the commands.
-    struct KeyPlace {
-        int button;
-        int panel;
-    };
-    constexpr KeyPlace StartKey { 3, 2 };
-    constexpr KeyPlace StopKey { 4, 3 };
-    constexpr KeyPlace ResetKey { 5, 4 };
-    constexpr KeyPlace RestartKey { 6, 5 };
-    constexpr KeyPlace ClearKey { 13, 10 };
-
-    void ShowKeyPress(Interpreter& in, KeyPlace key)
+    void ShowKeyPress(Interpreter& in, CommandPlace key)
     {
         in.host.ShowKeyPress(key.button, key.panel, true);
         WaitSeconds(in, 0.1);
         in.host.ShowKeyPress(key.button, key.panel, false);
     }
 
-    // Marks a run loop as in progress and, when it ends, performs a batch re-run that was asked
-    // for meanwhile.
-    class RunScope {
-    public:
-        explicit RunScope(Interpreter& in) : in_(in) { in_.st.RunInProgress = true; }
-        ~RunScope()
-        {
-            if (in_.st.BatchRun)
-                WriteBlockReadouts(in_); // the readouts a batch run left unwritten
-            in_.st.RunInProgress = false;
-            auto pending = static_cast<RerunForm>(in_.st.PendingRerun);
-            in_.st.PendingRerun = 0;
-            if (pending != RerunForm::None)
-                BatchRerun(in_, pending);
-        }
-        RunScope(const RunScope&) = delete;
-        RunScope& operator=(const RunScope&) = delete;
+    // What a Reset does to the interpreter once it acts: back to the top of the text with the
+    // tool colours from their first, the reset values loaded, and stop code 5 for a running loop.
+    void PerformReset(Interpreter& in)
+    {
+        in.st.NextBlockStart = 1;
+        in.st.ToolColourIndex = 1;
+        ResetInterpreter(in);
+        in.st.StopCode = StopReset;
+    }
 
-    private:
-        Interpreter& in_;
-    };
+    // Executes the loaded block for a run loop. The block may wait inside (between the legs of a
+    // cycle, in the pause after it), and the user may choose Stop or Reset meanwhile; those are
+    // held and act here, once the block has returned, so the block finishes against the state it
+    // started with and its own stop code cannot hide them.
+    void RunLoadedBlock(Interpreter& in)
+    {
+        auto& st = in.st;
+        st.BlockInProgress = true;
+        InterpretBlock(in);
+        st.BlockInProgress = false;
+        in.host.AfterBlock();
+        const int held = st.HeldStop;
+        st.HeldStop = StopNone;
+        if (held == StopReset)
+            PerformReset(in);
+        else if (held == StopPressed)
+            st.StopCode = StopPressed;
+    }
+
+    // The end of a Start or Restart loop, however it ended: a batch run writes the readouts it
+    // left unwritten, the run is over, and a batch re-run asked for meanwhile is done now.
+    void EndRun(Interpreter& in)
+    {
+        auto& st = in.st;
+        if (st.BatchRun)
+            WriteBlockReadouts(in);
+        st.RunInProgress = false;
+        const auto pending = static_cast<RerunForm>(st.PendingRerun);
+        st.PendingRerun = 0;
+        if (pending != RerunForm::None)
+            BatchRerun(in, pending);
+    }
+
+    // The loop of Start, from the loaded block on; returns when the run ends.
+    void RunFromLoadedBlock(Interpreter& in)
+    {
+        auto& st = in.st;
+        for (;;) {
+            RunLoadedBlock(in);
+            if (st.StopCode == StopReset)
+                return;
+            if (!st.BatchRun)
+                in.host.FocusEditor();
+            if (!TakeBlock(in, !st.BatchRun))
+                return;
+            if (!st.BatchRun) {
+                if (st.OptionalStopOn && st.StopCode == StopOptional) {
+                    ShowMessage(in, msg::OptionalStop);
+                    st.StopCode = StopNone;
+                    return;
+                }
+                if (st.StopCode == StopProgram) {
+                    ShowMessage(in, msg::ProgramStop);
+                    return;
+                }
+                if (st.StopCode == StopError)
+                    return;
+            }
+            if (st.StopCode == StopEnd) {
+                ShowMessage(in, msg::ProgramEnd);
+                return;
+            }
+            if (st.StopCode == StopPressed) {
+                ClearMessages(in);
+                return;
+            }
+            if (st.SingleBlockOn && !st.BatchRun)
+                return;
+        }
+    }
+
+    // The search of Restart: executes blocks until the one taken last reaches `goal`.
+    void RunUpTo(Interpreter& in, std::int64_t goal)
+    {
+        auto& st = in.st;
+        do {
+            RunLoadedBlock(in);
+            if (st.StopCode == StopReset)
+                return;
+            in.host.FocusEditor();
+            if (!TakeBlock(in, true))
+                return;
+        } while (st.NextBlockStart < goal + 1);
+    }
 
     // 1-based position of the first CR LF at or after `from`, 0 when there is none.
     std::int32_t FindLineEnd(const std::u16string& text, std::int32_t from)
@@ -102,11 +165,11 @@ void ResetInterpreter(Interpreter& in)
 void mnuReset_Click(Interpreter& in)
 {
     if (!in.st.BatchRun)
-        ShowKeyPress(in, ResetKey);
-    in.st.NextBlockStart = 1;
-    in.st.ToolColourIndex = 1;
-    ResetInterpreter(in);
-    in.st.StopCode = StopReset;
+        ShowKeyPress(in, place::Reset);
+    if (in.st.BlockInProgress)
+        in.st.HeldStop = StopReset; // the run loop resets when the block returns
+    else
+        PerformReset(in);
 }
 
 void mnuStart_Click(Interpreter& in)
@@ -114,9 +177,9 @@ void mnuStart_Click(Interpreter& in)
     auto& st = in.st;
     if (st.RunInProgress)
         return; // the run in progress goes on; a nested run would pull blocks from under it
-    RunScope scope(in);
+    st.RunInProgress = true;
     if (!st.BatchRun)
-        ShowKeyPress(in, StartKey);
+        ShowKeyPress(in, place::Start);
     ClearMessages(in);
     st.FastReplay = false;
 
@@ -126,46 +189,18 @@ void mnuStart_Click(Interpreter& in)
     else if (st.BlockEndPos == 0)
         st.NextBlockStart = 1; // the previous run reached the end: start over from the top
     st.StopCode = StopNone;
-
-    for (;;) {
-        InterpretBlock(in);
-        in.host.AfterBlock();
-        if (st.StopCode == StopReset)
-            return;
-        if (!st.BatchRun)
-            in.host.FocusEditor();
-        if (!TakeBlock(in, !st.BatchRun))
-            return;
-        if (!st.BatchRun) {
-            if (st.OptionalStopOn && st.StopCode == StopOptional) {
-                ShowMessage(in, msg::OptionalStop);
-                st.StopCode = StopNone;
-                return;
-            }
-            if (st.StopCode == StopProgram) {
-                ShowMessage(in, msg::ProgramStop);
-                return;
-            }
-            if (st.StopCode == StopError)
-                return;
-        }
-        if (st.StopCode == StopEnd) {
-            ShowMessage(in, msg::ProgramEnd);
-            return;
-        }
-        if (st.StopCode == StopPressed) {
-            ClearMessages(in);
-            return;
-        }
-        if (st.SingleBlockOn && !st.BatchRun)
-            return;
-    }
+    RunFromLoadedBlock(in);
+    EndRun(in);
 }
 
 void mnuStop_Click(Interpreter& in)
 {
     in.st.StopCode = StopPressed;
-    ShowKeyPress(in, StopKey);
+    // Inside a block the code may still be overwritten by the block's own; the loop sets it
+    // again when the block returns.
+    if (in.st.BlockInProgress && in.st.HeldStop != StopReset)
+        in.st.HeldStop = StopPressed;
+    ShowKeyPress(in, place::Stop);
 }
 
 void mnuRestart_Click(Interpreter& in)
@@ -173,23 +208,16 @@ void mnuRestart_Click(Interpreter& in)
     auto& st = in.st;
     if (st.RunInProgress)
         return;
-    RunScope scope(in);
-    ShowKeyPress(in, RestartKey);
+    st.RunInProgress = true;
+    ShowKeyPress(in, place::Restart);
     st.FastReplay = true;
     // The goal is held wider than 16 bits, so a caret far down a long program still works.
     const std::int64_t goal = static_cast<std::int64_t>(in.host.EditorCaret()) + 1;
     st.NextBlockStart = 1;
     ResetInterpreter(in);
     st.StopCode = StopNone;
-    do {
-        InterpretBlock(in);
-        in.host.AfterBlock();
-        if (st.StopCode == StopReset)
-            return;
-        in.host.FocusEditor();
-        if (!TakeBlock(in, true))
-            return;
-    } while (st.NextBlockStart < goal + 1);
+    RunUpTo(in, goal);
+    EndRun(in);
 }
 
 namespace {
@@ -207,7 +235,7 @@ void mnuAutoStart_Click(Interpreter& in) { FlipSwitch(in, in.st.AutoStartOn, Run
 
 void mnuClear_Click(Interpreter& in)
 {
-    ShowKeyPress(in, ClearKey);
+    ShowKeyPress(in, place::Clear);
     RedrawBackground(in);
 }
 

@@ -16,6 +16,8 @@ void ResetInterpreter(Interpreter& in);
 bool TakeBlock(Interpreter& in, bool select);
 
 void mnuStart_Click(Interpreter& in);
+// Stop and Reset chosen while a run loop's block is in progress (waiting between the legs of a
+// cycle or after the block) take effect when that block returns to the loop.
 void mnuStop_Click(Interpreter& in);
 void mnuReset_Click(Interpreter& in);
 void mnuRestart_Click(Interpreter& in);

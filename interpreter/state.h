@@ -37,6 +37,8 @@ struct InterpreterState {
     float SpeedPercent = 100; // speed slider 0..100; pause per block 0.5 - 0.005 * value (single)
     int StopCode = StopNone; // see StopCodes
     bool RunInProgress = false; // a Start or Restart loop is running (it yields between blocks)
+    bool BlockInProgress = false; // a run loop is inside InterpretBlock (which waits in its pauses)
+    int HeldStop = StopNone; // StopPressed or StopReset chosen while a block was in progress
     int PendingRerun = 0; // batch re-run asked for during a run, done when it ends (RerunForm)
 
     // ---- Program text cursor (1-based character positions in the CR LF editor text) ----

@@ -18,6 +18,8 @@ ReportRun::ReportRun(const std::u16string& text, const InterpreterState& setting
     // A batch run of its own: no pauses, no yields, no stop at M00, M01 or errors.
     st.BatchRun = true;
     st.RunInProgress = false;
+    st.BlockInProgress = false;
+    st.HeldStop = StopNone;
     st.PendingRerun = 0;
     mnuReset_Click(in_);
     // The reset loaded line 1; the reports begin one step earlier, with an empty block, so that

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace trazor {
@@ -39,17 +40,44 @@ namespace {
         EXPECT_NEAR(second.st().TargetZ, -20, 1e-9);
     }
 
+    // In the thread cycles A is the thread's angle, so the execution phase leaves both given axes
+    // alone and the cycle threads to the end point the block wrote. Were A applied as a taper
+    // angle, the end point would move (G33 X90. Z-50. A30. would end at Z-8.66) and so would the
+    // time and the drawing. From X100 Z0 under G94 at F200 (mm/min):
     TEST(BlockExecution, TaperAngleIsAThreadParameterInThreadingModes)
     {
-        TestRig rig;
-        rig.Block("G0 X100. Z0");
-        rig.st().MotionMode = 33;
-        rig.st().BlockText = u"\nZ-50. A30.";
-        ScannedAxes axes = ScanBlock(rig.in);
-        rig.st().MotionMode = 50; // execute without a cycle, keeping the taper rule of mode 33 out
-        rig.st().WordA = 0;
-        ExecuteBlock(rig.in, axes);
-        EXPECT_EQ(rig.st().TargetX, 100);
+        struct Case {
+            const char* block;
+            float seconds;
+            double deepestZ; // smallest Z of the drawn legs
+        };
+        const Case cases[] = {
+            // 50 mm along Z at F200 (15 s); infeed and retract of 5 mm and the 50 mm return at
+            // 10000 mm/min (0.36 s). The taper tan 30 x -50 shifts the radius only.
+            { "G94 G33 X90. Z-50. A30. F200.", 15.36F, -50 },
+            { "G94 G31 X90. Z-50. A30. F200.", 15.36F, -50 },
+            // H2 / D0.5 = 4 passes of the same, 4 x 15.36 s.
+            { "G94 G71 X90. Z-50. A30. H2. D0.5 F200.", 61.44F, -50 },
+            // The face pass over the 30 mm radius (9 s), approach and retract of 10 mm and the
+            // 30 mm return (0.3 s); it ends at Z-10 - 30 / tan 60.
+            { "G94 G32 X40. Z-10. A60. F200.", 9.3F, -10 - 30 / std::sqrt(3.0) },
+            { "G94 G72 X40. Z-10. A60. H2. D0.5 F200.", 37.2F, -10 - 30 / std::sqrt(3.0) },
+        };
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.block);
+            TestRig rig;
+            rig.st().CoordinateDisplayOn = false; // the legs only
+            rig.Block("G0 X100. Z0");
+            rig.st().MachiningTime = 0;
+            rig.Block(c.block, true);
+            EXPECT_FLOAT_EQ(rig.st().MachiningTime, c.seconds);
+            double deepest = 0;
+            for (const Primitive& p : rig.trace.Primitives())
+                if (p.kind == Primitive::Kind::Line)
+                    deepest = std::min({ deepest, p.u1, p.u2 });
+            EXPECT_NEAR(deepest, c.deepestZ, 1e-9);
+            EXPECT_EQ(rig.host.statusMessage, "");
+        }
     }
 
     TEST(BlockExecution, MinusLimitsIncludeTheLimitItself)

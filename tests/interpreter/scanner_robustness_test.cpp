@@ -1,64 +1,81 @@
-// Random byte soup through whole blocks: the scanner and the word reader must neither crash nor
-// hang, whatever the text (unpaired surrogate halves, control characters, very long lines).
+// Very long blocks: up to the longest block the scanner reads they are read word by word, beyond
+// it they are rejected whole with the too-long message. Random text through the scanner is the
+// block fuzzer's job (fuzz/block_fuzzer.cpp).
+#include "interpreter/messages.h"
 #include "support/test_rig.h"
 
 #include <gtest/gtest.h>
-
-#include <random>
 
 namespace trazor {
 namespace {
 
     using testing::TestRig;
 
-    std::u16string RandomBlock(std::mt19937& random, std::size_t length)
+    // Whole words repeated, then blanks up to `length` characters, so the block's last word is
+    // known whatever the length.
+    std::u16string RepeatedWords(std::size_t length)
     {
-        // Mostly characters the scanner acts on, with a share of arbitrary code units.
-        static const std::u16string alphabet = u"XZUWIKRFLDPHACYSTBGMNOV0123456789.+-*/=[](),; \t\n/\u3000\uFF08\uFF09xEJQ";
-        std::uniform_int_distribution<int> pick(0, 99);
-        std::uniform_int_distribution<std::size_t> letter(0, alphabet.size() - 1);
-        std::uniform_int_distribution<int> unit(0, 0xFFFF);
+        const std::u16string words = u"G0 X1.5 Z-2. ";
         std::u16string text;
-        text.reserve(length);
-        for (std::size_t i = 0; i < length; ++i)
-            text += pick(random) < 85 ? alphabet[letter(random)] : static_cast<char16_t>(unit(random));
+        while (text.size() + words.size() <= length)
+            text += words;
+        text.resize(length, u' ');
         return text;
     }
 
-    TEST(ScannerRobustness, RandomBlocksInEveryDialectAndUnit)
+    TEST(ScannerRobustness, LongBlocksAreReadOrRejectedWhole)
     {
-        std::mt19937 random(20261207);
-        std::uniform_int_distribution<std::size_t> shortLength(0, 80);
-        for (int round = 0; round < 8; ++round) {
-            TestRig rig;
-            rig.st().FanucMode = round % 2 == 1;
-            rig.st().Unit = 1 + round / 2;
-            rig.st().BlockDeleteOn = round % 3 == 0;
-            for (int i = 0; i < 400; ++i) {
-                rig.st().BlockText = RandomBlock(random, shortLength(random));
+        for (bool fanuc : { false, true }) {
+            for (std::size_t length : { std::size_t { 32766 }, std::size_t { 32767 }, std::size_t { 32768 },
+                     std::size_t { 100000 } }) {
+                SCOPED_TRACE(::testing::Message() << (fanuc ? "FANUC " : "OSP ") << length);
+                TestRig rig;
+                rig.st().FanucMode = fanuc;
+                rig.st().TargetX = 50;
+                rig.st().BlockText = RepeatedWords(length);
                 InterpretBlock(rig.in);
-                ASSERT_GE(rig.st().ScanPos, 0);
+                if (length > static_cast<std::size_t>(MaxBlockLength)) {
+                    EXPECT_EQ(
+                        rig.host.messageLog, std::vector<std::string> { std::string(msg::BlockTooLong) });
+                    EXPECT_EQ(rig.host.functionKeyMessage, msg::BlockTooLong);
+                    EXPECT_EQ(rig.st().StopCode, StopError);
+                    EXPECT_EQ(rig.st().TargetX, 50); // no word was read
+                } else {
+                    EXPECT_TRUE(rig.host.messageLog.empty()) << rig.host.messageLog.front();
+                    EXPECT_EQ(rig.st().StopCode, StopNone);
+                    EXPECT_EQ(rig.st().TargetX, 1.5);
+                    EXPECT_EQ(rig.st().TargetZ, -2);
+                }
             }
         }
     }
 
-    TEST(ScannerRobustness, VeryLongLines)
+    // One word or one comment nearly as long as a block: read to its end without a message, and
+    // the scanner goes on after a closed comment.
+    TEST(ScannerRobustness, LongWordsAndCommentsAreReadToTheEnd)
     {
-        std::mt19937 random(7);
-        TestRig rig;
-        for (std::size_t length : { std::size_t { 32766 }, std::size_t { 32767 }, std::size_t { 32768 },
-                 std::size_t { 100000 } }) {
-            rig.st().BlockText = RandomBlock(random, length);
+        struct Case {
+            const char* name;
+            std::u16string text;
+            bool inComment; // after the block
+            double targetZ;
+        };
+        const Case cases[] = {
+            { "30000 digits", u"X" + std::u16string(30000, u'1'), false, 200 },
+            { "15000 operators", u"X" + std::u16string(15000, u'+'), false, 200 },
+            { "open comment", u"(" + std::u16string(30000, u'X'), true, 200 },
+            { "closed comment", u"(" + std::u16string(30000, u'X') + u") Z7.", false, 7 },
+        };
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.name);
+            TestRig rig;
+            rig.st().BlockText = c.text;
             InterpretBlock(rig.in);
+            EXPECT_TRUE(rig.host.messageLog.empty()) << rig.host.messageLog.front();
+            EXPECT_EQ(rig.st().StopCode, StopNone);
+            EXPECT_EQ(rig.st().InComment, c.inComment);
+            EXPECT_EQ(rig.st().TargetZ, c.targetZ);
         }
-        // One long expression and one long comment.
-        rig.st().BlockText = u"X" + std::u16string(30000, u'1');
-        InterpretBlock(rig.in);
-        rig.st().BlockText = u"X" + std::u16string(15000, u'+') ;
-        InterpretBlock(rig.in);
-        rig.st().BlockText = u"(" + std::u16string(30000, u'X');
-        InterpretBlock(rig.in);
-        EXPECT_TRUE(rig.st().InComment);
     }
 
 } // namespace

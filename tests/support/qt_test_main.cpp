@@ -1,5 +1,4 @@
-// Test entry for the suites that need a QApplication.
-
+// Test entry of the suites that need a QApplication: widgets, and text on the raster surface.
 #include <QApplication>
 
 #include <gtest/gtest.h>
