@@ -1,6 +1,7 @@
 #include "fkeyreg/key_registration.h"
 
-#include "fkeyreg/cp932.h"
+#include "base/cp932.h"
+#include "base/text.h"
 #include "fkeyreg/fkreg_texts.h"
 #include "fkeyreg/key_file_io.h"
 
@@ -86,19 +87,21 @@ std::string programPathIn(const std::filesystem::path& programFolder)
 
 std::size_t registeredPosition(std::string_view pathFileText)
 {
-    const std::size_t found = findCp932(pathFileText, fkreg_texts::programName);
+    const std::size_t found = FindCp932(pathFileText, fkreg_texts::programName);
     return found == std::string_view::npos ? 0 : found + 1;
 }
 
 KeyChange registerProgram(const KeyFiles& files, std::string_view programPath)
 {
-    const std::optional<std::string> path = utf8ToCp932(programPath);
-    if (!path) {
+    // The control reads the path as CP932. A character that would not read back as itself (the
+    // yen sign would come back as a backslash) is refused like one CP932 has no code for.
+    const Cp932Bytes path = EncodeCp932(FromUtf8(programPath));
+    if (path.unencodableAt != std::u16string_view::npos) {
         KeyChange change;
         change.message = twoLines(std::string(fkreg_texts::folderNotCp932), fkreg_texts::nothingChanged);
         return change;
     }
-    return applyEdits(files, registerEntry(files.pathFile.text, pathSectionHeader, *path),
+    return applyEdits(files, registerEntry(files.pathFile.text, pathSectionHeader, path.bytes),
         registerEntry(files.captionFile.text, captionSectionHeader, keyCaptionCp932));
 }
 
