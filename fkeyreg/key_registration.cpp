@@ -1,9 +1,9 @@
 #include "fkeyreg/key_registration.h"
 
+#include "base/atomic_file.h"
 #include "base/cp932.h"
 #include "base/text.h"
 #include "fkeyreg/fkreg_texts.h"
-#include "fkeyreg/key_file_io.h"
 
 #include <optional>
 #include <system_error>
@@ -34,6 +34,11 @@ namespace {
         return std::nullopt;
     }
 
+    bool replaced(const KeyFile& file, std::string_view bytes)
+    {
+        return ReplaceFile(file.path(), bytes).empty();
+    }
+
     // Checks both edits before writing anything, then writes the path file and the caption file. When
     // the caption file cannot be written the path file is put back, so the key never starts Trazor
     // without its caption or shows a caption without a program.
@@ -54,14 +59,14 @@ namespace {
 
         const bool pathChanges = change.pathEdit.outcome == EntryEdit::Outcome::Changed;
         const bool captionChanges = change.captionEdit.outcome == EntryEdit::Outcome::Changed;
-        if (pathChanges && !replaceFile(files.pathFile.path(), change.pathEdit.text)) {
+        if (pathChanges && !replaced(files.pathFile, change.pathEdit.text)) {
             change.message = twoLines(fillIn(fkreg_texts::cannotWrite, { files.pathFile.label }),
                 fkreg_texts::nothingChanged);
             return change;
         }
-        if (captionChanges && !replaceFile(files.captionFile.path(), change.captionEdit.text)) {
+        if (captionChanges && !replaced(files.captionFile, change.captionEdit.text)) {
             const std::string failed = fillIn(fkreg_texts::cannotWrite, { files.captionFile.label });
-            if (!pathChanges || replaceFile(files.pathFile.path(), files.pathFile.text))
+            if (!pathChanges || replaced(files.pathFile, files.pathFile.text))
                 change.message = twoLines(failed, fkreg_texts::nothingChanged);
             else
                 change.message = twoLines(failed, fillIn(fkreg_texts::restoreFailed, { files.pathFile.label }));

@@ -155,25 +155,6 @@ namespace {
         EXPECT_EQ(findFirstKeyFile(folder.path()), "lv02.ini");
     }
 
-    TEST(ReplaceFile, KeepsPermissionsAndFollowsLinks)
-    {
-        test::TemporaryFolder folder;
-        const std::filesystem::path target = folder.path() / "LV01.INI";
-        writeBytes(target, "old");
-        std::filesystem::permissions(target, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write
-                | std::filesystem::perms::group_read);
-        std::filesystem::create_symlink(target, folder.path() / "link.INI");
-
-        ASSERT_TRUE(replaceFile(folder.path() / "link.INI", "new\r\n"));
-
-        EXPECT_EQ(readBytes(target), "new\r\n");
-        EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "link.INI"));
-        EXPECT_EQ(std::filesystem::status(target).permissions() & std::filesystem::perms::all,
-            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write | std::filesystem::perms::group_read);
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
-        EXPECT_FALSE(replaceFile(folder.path() / "missing" / "LV01.INI", "x"));
-    }
-
     TEST(OspEnvironment, PathsBelowTheRootFromTheEnvironment)
     {
         test::TemporaryFolder root;
