@@ -1,12 +1,7 @@
 #include "base/program_text.h"
+
+#include "base/cp932.h"
 #include "base/text.h"
-
-#include <iconv.h>
-
-#include <algorithm>
-#include <bit>
-#include <cerrno>
-#include <vector>
 
 namespace trazor {
 
@@ -31,91 +26,6 @@ bool IsValidUtf8(std::string_view bytes)
         i += static_cast<std::size_t>(extra) + 1;
     }
     return true;
-}
-
-std::u16string DecodeCp932(std::string_view bytes)
-{
-    std::u16string out;
-    iconv_t cd = iconv_open("UTF-16LE", "CP932");
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return FromUtf8(bytes); // no converter: keep what UTF-8 decoding gives
-    out.reserve(bytes.size());
-    std::vector<char> buffer(4096);
-    char* in = const_cast<char*>(bytes.data());
-    std::size_t inLeft = bytes.size();
-    while (inLeft > 0) {
-        char* outPtr = buffer.data();
-        std::size_t outLeft = buffer.size();
-        std::size_t result = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-        for (char* p = buffer.data(); p + 1 < outPtr; p += 2)
-            out += static_cast<char16_t>(static_cast<unsigned char>(p[0]) | (static_cast<unsigned char>(p[1]) << 8));
-        if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
-            // An invalid or truncated sequence: mark it and go on with the next byte.
-            out += u'\uFFFD';
-            ++in;
-            --inLeft;
-        }
-    }
-    iconv_close(cd);
-    return out;
-}
-
-namespace {
-    // Japanese input methods on Linux type the JIS forms of a few symbols (WAVE DASH, MINUS SIGN,
-    // ...), which CP932 writes with the codes of its own look-alike forms. Saving them that way
-    // keeps what the user sees; they read back as the CP932 forms. The yen sign and the overline
-    // are not among them: CP932 would write them as the ASCII backslash and tilde.
-    bool IsCp932FormOf(char16_t cp932Form, char16_t typed)
-    {
-        switch (typed) {
-        case u'\u301C': return cp932Form == u'\uFF5E'; // wave dash
-        case u'\u2016': return cp932Form == u'\u2225'; // double vertical line
-        case u'\u2212': return cp932Form == u'\uFF0D'; // minus sign
-        case u'\u00A2': return cp932Form == u'\uFFE0'; // cent sign
-        case u'\u00A3': return cp932Form == u'\uFFE1'; // pound sign
-        case u'\u00AC': return cp932Form == u'\uFFE2'; // not sign
-        case u'\u2014': return cp932Form == u'\u2015'; // em dash
-        default: return false;
-        }
-    }
-} // namespace
-
-Cp932Bytes EncodeCp932(std::u16string_view text)
-{
-    Cp932Bytes result;
-    if (text.empty())
-        return result;
-    iconv_t cd = iconv_open("CP932", std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE");
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
-        result.unencodableAt = 0;
-        return result;
-    }
-    // Every character takes at most two bytes and at least one UTF-16 unit, so the output never
-    // runs short.
-    result.bytes.resize(text.size() * 2);
-    const char* start = reinterpret_cast<const char*>(text.data());
-    char* in = const_cast<char*>(start);
-    std::size_t inLeft = text.size() * sizeof(char16_t);
-    char* out = result.bytes.data();
-    std::size_t outLeft = result.bytes.size();
-    std::size_t converted = iconv(cd, &in, &inLeft, &out, &outLeft);
-    iconv_close(cd);
-    if (converted == static_cast<std::size_t>(-1)) {
-        // No CP932 code, or the text ends inside a surrogate pair.
-        result.unencodableAt = static_cast<std::size_t>(in - start) / sizeof(char16_t);
-        result.bytes.clear();
-        return result;
-    }
-    result.bytes.resize(result.bytes.size() - outLeft);
-    std::u16string back = DecodeCp932(result.bytes);
-    std::size_t i = 0;
-    while (i < text.size() && i < back.size() && (text[i] == back[i] || IsCp932FormOf(back[i], text[i])))
-        ++i;
-    if (i < text.size() || i < back.size()) {
-        result.unencodableAt = std::min(i, text.size() - 1);
-        result.bytes.clear();
-    }
-    return result;
 }
 
 std::u16string WithCrLf(std::u16string_view text)

@@ -1,6 +1,6 @@
 #include "fkeyreg/key_entries.h"
 
-#include "fkeyreg/cp932.h"
+#include "base/cp932.h"
 
 #include <optional>
 
@@ -138,7 +138,7 @@ EntryEdit removeEntry(std::string_view fileText, std::string_view header, std::s
     std::optional<Value> holder;
     EntryEdit edit = walkEntries(
         fileText, header,
-        [name](std::string_view current) { return findCp932(current, name) != std::string_view::npos; },
+        [name](std::string_view current) { return FindCp932(current, name) != std::string_view::npos; },
         holder);
     if (holder) {
         edit.text.reserve(fileText.size());

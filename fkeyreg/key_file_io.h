@@ -1,11 +1,11 @@
 #pragma once
 
-// File access for the OSP function-key files: finding them, reading them whole and replacing them.
+// File access for the OSP function-key files: finding them and reading them whole. They are
+// replaced through ReplaceFile (base/atomic_file.h).
 
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace trazor {
 
@@ -16,11 +16,5 @@ std::optional<std::string> findFirstKeyFile(const std::filesystem::path& folder)
 
 // The whole file as bytes, or nothing when it cannot be read.
 std::optional<std::string> readWholeFile(const std::filesystem::path& file);
-
-// Replaces the file's content with `bytes`: writes a temporary file in the same folder, flushes it
-// to the disk and renames it over the file, so that a failure or a power cut at any point leaves
-// either the old or the new file, never a truncated one. The file keeps its permissions. A symbolic
-// link is followed and its target replaced. Returns false, with the file unchanged, on failure.
-bool replaceFile(const std::filesystem::path& file, std::string_view bytes);
 
 } // namespace trazor

@@ -1,8 +1,9 @@
 #include "fkeyreg/key_registration.h"
 
-#include "fkeyreg/cp932.h"
+#include "base/atomic_file.h"
+#include "base/cp932.h"
+#include "base/text.h"
 #include "fkeyreg/fkreg_texts.h"
-#include "fkeyreg/key_file_io.h"
 
 #include <optional>
 #include <system_error>
@@ -33,6 +34,11 @@ namespace {
         return std::nullopt;
     }
 
+    bool replaced(const KeyFile& file, std::string_view bytes)
+    {
+        return ReplaceFile(file.path(), bytes).empty();
+    }
+
     // Checks both edits before writing anything, then writes the path file and the caption file. When
     // the caption file cannot be written the path file is put back, so the key never starts Trazor
     // without its caption or shows a caption without a program.
@@ -53,14 +59,14 @@ namespace {
 
         const bool pathChanges = change.pathEdit.outcome == EntryEdit::Outcome::Changed;
         const bool captionChanges = change.captionEdit.outcome == EntryEdit::Outcome::Changed;
-        if (pathChanges && !replaceFile(files.pathFile.path(), change.pathEdit.text)) {
+        if (pathChanges && !replaced(files.pathFile, change.pathEdit.text)) {
             change.message = twoLines(fillIn(fkreg_texts::cannotWrite, { files.pathFile.label }),
                 fkreg_texts::nothingChanged);
             return change;
         }
-        if (captionChanges && !replaceFile(files.captionFile.path(), change.captionEdit.text)) {
+        if (captionChanges && !replaced(files.captionFile, change.captionEdit.text)) {
             const std::string failed = fillIn(fkreg_texts::cannotWrite, { files.captionFile.label });
-            if (!pathChanges || replaceFile(files.pathFile.path(), files.pathFile.text))
+            if (!pathChanges || replaced(files.pathFile, files.pathFile.text))
                 change.message = twoLines(failed, fkreg_texts::nothingChanged);
             else
                 change.message = twoLines(failed, fillIn(fkreg_texts::restoreFailed, { files.pathFile.label }));
@@ -86,19 +92,21 @@ std::string programPathIn(const std::filesystem::path& programFolder)
 
 std::size_t registeredPosition(std::string_view pathFileText)
 {
-    const std::size_t found = findCp932(pathFileText, fkreg_texts::programName);
+    const std::size_t found = FindCp932(pathFileText, fkreg_texts::programName);
     return found == std::string_view::npos ? 0 : found + 1;
 }
 
 KeyChange registerProgram(const KeyFiles& files, std::string_view programPath)
 {
-    const std::optional<std::string> path = utf8ToCp932(programPath);
-    if (!path) {
+    // The control reads the path as CP932. A character that would not read back as itself (the
+    // yen sign would come back as a backslash) is refused like one CP932 has no code for.
+    const Cp932Bytes path = EncodeCp932(FromUtf8(programPath));
+    if (path.unencodableAt != std::u16string_view::npos) {
         KeyChange change;
         change.message = twoLines(std::string(fkreg_texts::folderNotCp932), fkreg_texts::nothingChanged);
         return change;
     }
-    return applyEdits(files, registerEntry(files.pathFile.text, pathSectionHeader, *path),
+    return applyEdits(files, registerEntry(files.pathFile.text, pathSectionHeader, path.bytes),
         registerEntry(files.captionFile.text, captionSectionHeader, keyCaptionCp932));
 }
 

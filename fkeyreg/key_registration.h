@@ -60,7 +60,8 @@ struct KeyChange {
 
 // Writes the program's path (UTF-8, as programPathIn gives it) into the first free entry of the
 // path file and the caption "トレーザー" into the first free entry of the caption file. The two
-// entries are chosen independently. A file without a free entry is left alone.
+// entries are chosen independently. A file without a free entry is left alone. A path that CP932
+// cannot write as it is (base/cp932.h) changes nothing, and the message says so.
 KeyChange registerProgram(const KeyFiles& files, std::string_view programPath);
 
 // Empties the first entry naming Trazor in the path file and the first entry holding the caption

@@ -1,13 +1,11 @@
 #include "app/files/program_encoding.h"
 
+#include "base/cp932.h"
 #include "base/text.h"
 
 #include <QCryptographicHash>
 
-#include <iconv.h>
-
 #include <algorithm>
-#include <bit>
 #include <string>
 #include <string_view>
 
@@ -81,44 +79,6 @@ namespace {
             bytes.begin(), bytes.end(), [](char b) { return static_cast<unsigned char>(b) >= 0x80; });
     }
 
-    // Whether text decoded from CP932 bytes is written back as the same bytes. A converter kept open
-    // for all pieces, and no reading back as EncodeCp932 does: bytes equal to the file's read back
-    // as the text they came from.
-    class Cp932Check {
-    public:
-        Cp932Check()
-            : converter(
-                iconv_open("CP932", std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE"))
-        {
-        }
-        ~Cp932Check()
-        {
-            if (converter != failed)
-                iconv_close(converter);
-        }
-        Cp932Check(const Cp932Check&) = delete;
-        Cp932Check& operator=(const Cp932Check&) = delete;
-
-        bool WritesBack(std::u16string_view text, std::string_view bytes)
-        {
-            if (converter == failed)
-                return false;
-            buffer.resize(text.size() * 2); // at most two bytes a character
-            char* in = const_cast<char*>(reinterpret_cast<const char*>(text.data()));
-            std::size_t inLeft = text.size() * sizeof(char16_t);
-            char* out = buffer.data();
-            std::size_t outLeft = buffer.size();
-            const std::size_t converted = iconv(converter, &in, &inLeft, &out, &outLeft);
-            return converted != static_cast<std::size_t>(-1)
-                && std::string_view(buffer.data(), buffer.size() - outLeft) == bytes;
-        }
-
-    private:
-        static inline const iconv_t failed = reinterpret_cast<iconv_t>(-1);
-        iconv_t converter;
-        std::string buffer;
-    };
-
     // Every line end of `bytes` (CR LF, LF, CR) written as `lineEnd`.
     std::string WithLineEnds(std::string_view bytes, LineEnd lineEnd)
     {
@@ -191,13 +151,20 @@ LoadedProgram DecodeProgramFile(const QByteArray& bytes, qsizetype pieceSize)
 
     // No byte gives more than one UTF-16 unit, and each lone LF or CR gains one.
     program.text.reserve(static_cast<qsizetype>(body.size() + counts.lf + counts.cr));
-    Cp932Check cp932;
     for (std::size_t from = 0; from < body.size();) {
         const std::size_t end = ByteBoundary(body, from, piece);
         const std::string_view bytesOfPiece = body.substr(from, end - from);
-        const std::u16string raw = utf8 ? FromUtf8(bytesOfPiece) : DecodeCp932(bytesOfPiece);
-        if (!utf8 && reproducible && HasHighBytes(bytesOfPiece))
-            reproducible = cp932.WritesBack(raw, bytesOfPiece);
+        std::u16string raw;
+        if (utf8) {
+            raw = FromUtf8(bytesOfPiece);
+        } else if (reproducible && HasHighBytes(bytesOfPiece)) {
+            // ASCII bytes always come back as they were; only pieces with other bytes are checked.
+            Cp932RoundTrip decoded = DecodeCp932WithRoundTrip(bytesOfPiece);
+            raw = std::move(decoded.text);
+            reproducible = decoded.roundTrips;
+        } else {
+            raw = DecodeCp932(bytesOfPiece);
+        }
         AppendWithCrLf(program.text, raw);
         from = end;
     }

@@ -2,9 +2,10 @@
 
 #include "app/files/file_texts.h"
 
+#include "base/atomic_file.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -187,26 +188,27 @@ ProgramSave WriteProgramFile(const QString& path, QStringView text, ProgramFileF
     bool unchanged = false;
     try {
         unchanged = !format.originalBytes.isEmpty() && TextDigest(text) == format.textDigest;
-        // The old file is replaced only by commit(), after everything is written; a file never
-        // committed is removed with its QSaveFile.
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
+        // The old file is replaced only by Commit, after everything is written; a replacement
+        // never committed removes its temporary file.
+        FileReplacement file(QFile::encodeName(path).toStdString());
+        if (!file.Error().empty())
             return SaveFailure(path,
                 QFileInfo(folder).isWritable() ? file_texts::cannotSave : file_texts::folderNotWritable);
+        const auto write = [&file](QByteArrayView bytes) {
+            return file.Write(std::string_view(bytes.data(), static_cast<std::size_t>(bytes.size())));
+        };
         EncodeOutcome outcome;
         if (unchanged) {
-            if (file.write(format.originalBytes) != format.originalBytes.size())
+            if (!write(format.originalBytes))
                 outcome.status = EncodeStatus::WriteFailed;
         } else {
-            outcome = EncodeProgramText(text, format, [&file](QByteArrayView bytes) {
-                return file.write(bytes.data(), bytes.size()) == bytes.size();
-            });
+            outcome = EncodeProgramText(text, format, write);
         }
         if (outcome.status == EncodeStatus::Unencodable) {
-            file.cancelWriting();
+            file.Abandon();
             return { SaveResult::NotInEncoding, UnencodableMessage(path, text, outcome.unencodableAt) };
         }
-        if (outcome.status == EncodeStatus::WriteFailed || !file.commit())
+        if (outcome.status == EncodeStatus::WriteFailed || !file.Commit())
             return SaveFailure(path, file_texts::writeFailed);
     } catch (const std::bad_alloc&) {
         return SaveFailure(path, file_texts::cannotSave);

@@ -1,17 +1,13 @@
 #include "app/reports/xlsx_report_writer.h"
 
+#include "base/atomic_file.h"
 #include "base/text.h"
 
 #include <xlsxwriter.h>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <string_view>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace trazor {
 
@@ -165,9 +161,7 @@ void XlsxReportWriter::Abandon()
         lxw_workbook_free(workbook_);
     workbook_ = nullptr;
     sheet_ = nullptr;
-    if (!tempPath_.empty())
-        std::remove(tempPath_.c_str());
-    tempPath_.clear();
+    replacement_.reset(); // removes the temporary file
 }
 
 bool XlsxReportWriter::Begin(const ReportLayout& layout)
@@ -186,20 +180,13 @@ bool XlsxReportWriter::Begin(const ReportLayout& layout)
     std::filesystem::path folder = target.parent_path();
     if (folder.empty())
         folder = ".";
-    std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = mkstemp(temp.data());
-    if (fd < 0)
-        return Fail("cannot create a file in " + folder.string() + " (" + std::strerror(errno) + ")");
-    // The finished file gets the permissions a newly created file would have had.
-    const mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd, 0666 & ~mask);
-    close(fd);
-    tempPath_ = temp;
+    replacement_ = std::make_unique<FileReplacement>(target);
+    if (!replacement_->Error().empty())
+        return Fail("cannot create a file in " + folder.string() + " (" + replacement_->Error() + ")");
 
     lxw_workbook_options options {};
     options.constant_memory = LXW_TRUE;
-    workbook_ = workbook_new_opt(tempPath_.c_str(), &options);
+    workbook_ = workbook_new_opt(replacement_->TemporaryPath().c_str(), &options);
     if (workbook_ == nullptr)
         return Fail("cannot start the workbook");
     sheet_ = workbook_add_worksheet(workbook_, "Sheet1");
@@ -328,12 +315,12 @@ std::string XlsxReportWriter::Finish()
         Abandon();
         return error_;
     }
-    if (std::rename(tempPath_.c_str(), path_.c_str()) != 0) {
-        Fail("cannot put the workbook at " + path_ + " (" + std::strerror(errno) + ")");
+    if (!replacement_->Commit()) {
+        Fail("cannot put the workbook at " + path_ + " (" + replacement_->Error() + ")");
         Abandon();
         return error_;
     }
-    tempPath_.clear();
+    replacement_.reset();
     return "";
 }
 

@@ -4,14 +4,16 @@
 //
 // Rows are streamed to the file as they come (the workbook's constant-memory mode), so a program
 // of a million lines takes no more memory than a short one. The workbook goes into a temporary
-// file beside the target and is renamed over it only when complete: a failed export leaves no
-// file behind, and an older file of that name stays as it was.
+// file beside the target, flushed to the disk and renamed over it only when complete: a failed
+// export leaves no file behind, and an older file of that name stays as it was (and keeps its
+// permissions when replaced).
 #pragma once
 
 #include "app/reports/report_sheet.h"
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,8 @@ struct lxw_worksheet;
 struct lxw_format;
 
 namespace trazor {
+
+class FileReplacement;
 
 // Most rows of a worksheet, and most characters (UTF-16 units) of a cell.
 constexpr std::int64_t XlsxMaxRows = 1048576;
@@ -51,7 +55,7 @@ private:
     void NoteWidth(int column, const std::string& text);
 
     std::string path_;
-    std::string tempPath_;
+    std::unique_ptr<FileReplacement> replacement_; // the workbook's temporary file until Finish
     std::string error_;
     std::vector<std::string> notes_;
     ReportLayout layout_;

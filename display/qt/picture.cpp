@@ -1,8 +1,10 @@
 #include "display/qt/picture.h"
 
+#include "base/atomic_file.h"
+
+#include <QFile>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -30,11 +32,18 @@ QImage ComposeViewport(const PathPanes& panes, int widthPx, int heightPx)
 
 bool SavePicture(const QImage& picture, const QString& path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QImageWriter writer(&file, "png");
-    return writer.write(picture) && file.commit();
+    const auto write = [&picture](const std::filesystem::path& temporary) {
+        QFile file(QFile::decodeName(temporary.c_str()));
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        QImageWriter writer(&file, "png");
+        // The last buffered bytes go out at close, which must succeed as well.
+        if (!writer.write(picture))
+            return false;
+        file.close();
+        return file.error() == QFileDevice::NoError;
+    };
+    return ReplaceFileWith(QFile::encodeName(path).toStdString(), write).empty();
 }
 
 } // namespace trazor

@@ -1,6 +1,5 @@
 // Decoding program files: UTF-8 or CP932, every line end made CR LF.
 #include "base/program_text.h"
-#include "base/text.h"
 
 #include <gtest/gtest.h>
 
@@ -43,39 +42,6 @@ namespace {
         EXPECT_FALSE(IsValidUtf8("\xC0\x80")); // overlong
         EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80")); // surrogate half
         EXPECT_FALSE(IsValidUtf8("\x80"));
-    }
-
-    TEST(ProgramText, Cp932EncodingReadsBackTheSameText)
-    {
-        // "(工具)" with the full-width space 0x81 0x40 and the NEC-row "①" 0x87 0x40.
-        Cp932Bytes ok = EncodeCp932(u"G0\u3000(工具)\u2460\r\n");
-        EXPECT_EQ(ok.bytes, "G0\x81\x40(\x8D\x48\x8B\xEF)\x87\x40\r\n");
-        EXPECT_EQ(ok.unencodableAt, std::u16string_view::npos);
-        EXPECT_EQ(DecodeCp932(ok.bytes), u"G0\u3000(工具)\u2460\r\n");
-        EXPECT_EQ(EncodeCp932(u"").unencodableAt, std::u16string_view::npos);
-
-        struct Case {
-            std::u16string text;
-            std::size_t unencodableAt;
-        };
-        const Case cases[] = {
-            { u"G0 \u20AC", 3 }, // euro sign: no code
-            { u"ab\u00A5", 2 }, // yen sign would come back as a backslash
-            { u"a\u203E", 1 }, // overline would come back as a tilde
-            { u"x\U0001F527y", 1 }, // beyond the BMP
-            { u"x\xD800y", 1 }, // unpaired high surrogate
-            { u"xy\xDC00", 2 }, // unpaired low surrogate
-            { u"G1\uFFFD", 2 }, // the mark of an unreadable byte
-        };
-        // The JIS forms typed by input methods are saved as CP932's own forms of the same symbols.
-        Cp932Bytes jis = EncodeCp932(u"1\u301C2\u2016\u2212\u00A2\u00A3\u00AC\u2014");
-        EXPECT_EQ(jis.bytes, "1\x81\x60" "2\x81\x61\x81\x7C\x81\x91\x81\x92\x81\xCA\x81\x5C");
-        EXPECT_EQ(DecodeCp932(jis.bytes), u"1\uFF5E2\u2225\uFF0D\uFFE0\uFFE1\uFFE2\u2015");
-        for (const Case& c : cases) {
-            Cp932Bytes failed = EncodeCp932(c.text);
-            EXPECT_EQ(failed.unencodableAt, c.unencodableAt) << ToUtf8(c.text);
-            EXPECT_TRUE(failed.bytes.empty());
-        }
     }
 
 } // namespace

@@ -1,10 +1,12 @@
 #include "key_file_samples.h"
 
+#include "base/cp932.h"
+#include "base/text.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
-#include <iconv.h>
 #include <iterator>
 #include <vector>
 
@@ -12,18 +14,9 @@ namespace trazor::test {
 
 std::string cp932(std::string_view utf8)
 {
-    iconv_t converter = iconv_open("CP932", "UTF-8");
-    EXPECT_NE(converter, reinterpret_cast<iconv_t>(-1));
-    std::string input(utf8);
-    std::string output(input.size() + 4, '\0');
-    char* in = input.data();
-    std::size_t inLeft = input.size();
-    char* out = output.data();
-    std::size_t outLeft = output.size();
-    EXPECT_EQ(iconv(converter, &in, &inLeft, &out, &outLeft), 0u) << utf8;
-    iconv_close(converter);
-    output.resize(output.size() - outLeft);
-    return output;
+    Cp932Bytes converted = EncodeCp932(FromUtf8(utf8));
+    EXPECT_EQ(converted.unencodableAt, std::u16string_view::npos) << utf8;
+    return converted.bytes;
 }
 
 std::string crlfLines(std::initializer_list<std::string_view> utf8Lines)

@@ -8,7 +8,7 @@
 
 namespace trazor::test {
 
-// CP932 bytes of UTF-8 text, converted by iconv; the test fails on text CP932 cannot hold.
+// CP932 bytes of UTF-8 text, converted by the codec; the test fails on text CP932 cannot hold.
 std::string cp932(std::string_view utf8);
 
 // Joins lines with CR LF; a line end follows every line, the last one included.

@@ -1,7 +1,6 @@
 // Registering and removing on temporary copies of the key files, and the file access under it.
 
 #include "app/osp/osp_environment.h"
-#include "fkeyreg/cp932.h"
 #include "fkeyreg/fkreg_texts.h"
 #include "fkeyreg/key_file_io.h"
 #include "fkeyreg/key_registration.h"
@@ -114,22 +113,34 @@ namespace {
 
     TEST_F(KeyFileCopies, FolderNotWritableInCp932IsRefused)
     {
-        const KeyFiles files = place(samplePathFile({ "data1=" }), sampleCaptionFile({ "data1=" }));
-        const KeyChange change = registerProgram(files, "/opt/\xF0\x9F\x94\xA7/Trazor"); // a wrench emoji
-        EXPECT_EQ(change.message,
-            std::string(fkreg_texts::folderNotCp932) + "\n" + std::string(fkreg_texts::nothingChanged));
-        EXPECT_EQ(readBytes(files.pathFile.path()), samplePathFile({ "data1=" }));
-        EXPECT_EQ(readBytes(files.captionFile.path()), sampleCaptionFile({ "data1=" }));
+        const char* const folders[] = {
+            "/opt/\xF0\x9F\x94\xA7/Trazor", // a wrench emoji: no CP932 code
+            "/opt/\xC2\xA5/Trazor", // the yen sign would be read back as a backslash
+            "/opt/a\xE2\x80\xBE/Trazor", // the overline would be read back as a tilde
+            "/opt/\xFF/Trazor", // not UTF-8
+        };
+        for (const char* folder : folders) {
+            SCOPED_TRACE(folder);
+            const KeyFiles files = place(samplePathFile({ "data1=" }), sampleCaptionFile({ "data1=" }));
+            const KeyChange change = registerProgram(files, folder);
+            EXPECT_EQ(change.message,
+                std::string(fkreg_texts::folderNotCp932) + "\n" + std::string(fkreg_texts::nothingChanged));
+            EXPECT_EQ(readBytes(files.pathFile.path()), samplePathFile({ "data1=" }));
+            EXPECT_EQ(readBytes(files.captionFile.path()), sampleCaptionFile({ "data1=" }));
+        }
     }
 
-    TEST(Cp932, CaptionBytesAndUnconvertibleText)
+    TEST_F(KeyFileCopies, WaveDashOfAnInputMethodIsWrittenInTheFormOfCp932)
     {
-        EXPECT_EQ(test::cp932(fkreg_texts::keyCaption), keyCaptionCp932);
-        EXPECT_EQ(utf8ToCp932(fkreg_texts::keyCaption), std::string(keyCaptionCp932));
-        EXPECT_EQ(utf8ToCp932("C:\\計測\\Trazor.exe"), test::cp932("C:\\計測\\Trazor.exe"));
-        EXPECT_EQ(utf8ToCp932("\xF0\x9F\x94\xA7"), std::nullopt); // not in CP932
-        EXPECT_EQ(utf8ToCp932("\xFF"), std::nullopt); // not UTF-8
+        // U+301C, as input methods on Linux type it, has the code 0x81 0x60 of U+FF5E.
+        const KeyFiles files = place(samplePathFile({ "data1=" }), sampleCaptionFile({ "data1=" }));
+        const std::string typed = "/opt/\xE3\x80\x9C/Trazor";
+        const std::string written = "data1=/opt/\x81\x60/Trazor\r\n";
+        ASSERT_TRUE(registerProgram(files, typed).succeeded);
+        EXPECT_NE(readBytes(files.pathFile.path()).find(written), std::string::npos);
     }
+
+    TEST(Cp932, CaptionBytes) { EXPECT_EQ(test::cp932(fkreg_texts::keyCaption), keyCaptionCp932); }
 
     TEST(FindFirstKeyFile, FirstMatchingRegularFileInNameOrder)
     {
@@ -142,25 +153,6 @@ namespace {
         writeBytes(folder.path() / "LV03.INI", "");
         writeBytes(folder.path() / "lv02.ini", "");
         EXPECT_EQ(findFirstKeyFile(folder.path()), "lv02.ini");
-    }
-
-    TEST(ReplaceFile, KeepsPermissionsAndFollowsLinks)
-    {
-        test::TemporaryFolder folder;
-        const std::filesystem::path target = folder.path() / "LV01.INI";
-        writeBytes(target, "old");
-        std::filesystem::permissions(target, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write
-                | std::filesystem::perms::group_read);
-        std::filesystem::create_symlink(target, folder.path() / "link.INI");
-
-        ASSERT_TRUE(replaceFile(folder.path() / "link.INI", "new\r\n"));
-
-        EXPECT_EQ(readBytes(target), "new\r\n");
-        EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "link.INI"));
-        EXPECT_EQ(std::filesystem::status(target).permissions() & std::filesystem::perms::all,
-            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write | std::filesystem::perms::group_read);
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
-        EXPECT_FALSE(replaceFile(folder.path() / "missing" / "LV01.INI", "x"));
     }
 
     TEST(OspEnvironment, PathsBelowTheRootFromTheEnvironment)
