@@ -1,0 +1,85 @@
+#include "app/window/editor_text_adapter.h"
+
+#include "app/window/program_editor.h"
+
+#include <algorithm>
+
+namespace trazor {
+
+namespace {
+    // The end of `length` units from `start`, within a text of `size` units (no overflow).
+    int RangeEnd(int start, int length, std::size_t size)
+    {
+        const std::int64_t end = std::int64_t { start } + std::max(length, 0);
+        return static_cast<int>(std::clamp<std::int64_t>(end, 0, static_cast<std::int64_t>(size)));
+    }
+}
+
+EditorTextAdapter::EditorTextAdapter(ProgramEditor& editor)
+    : editor_(editor)
+{
+}
+
+void EditorTextAdapter::Refresh()
+{
+    if (snapshotRevision_ == editor_.ContentRevision())
+        return;
+    snapshot_.Build(editor_.DocumentBytes());
+    snapshotRevision_ = editor_.ContentRevision();
+    ++rebuildCount_;
+}
+
+const std::u16string& EditorTextAdapter::Text()
+{
+    Refresh();
+    return snapshot_.Text();
+}
+
+int EditorTextAdapter::Caret()
+{
+    Refresh();
+    if (pending_)
+        return RangeEnd(pending_->start, pending_->length, snapshot_.Text().size());
+    return snapshot_.OffsetOfPosition(
+        editor_.DocumentBytes(), editor_.SendScintilla(ProgramEditor::SCI_GETCURRENTPOS));
+}
+
+void EditorTextAdapter::Select(int start, int length)
+{
+    if (deferred_)
+        pending_ = Range { start, length };
+    else
+        Show(start, length);
+}
+
+void EditorTextAdapter::Show(int start, int length)
+{
+    Refresh();
+    const std::string_view document = editor_.DocumentBytes();
+    const long anchor = static_cast<long>(snapshot_.PositionOfOffset(document, start));
+    const long caret = static_cast<long>(
+        snapshot_.PositionOfOffset(document, RangeEnd(start, length, snapshot_.Text().size())));
+    editor_.SendScintilla(ProgramEditor::SCI_SETSEL, static_cast<unsigned long>(anchor), caret);
+    // SETSEL brought the caret (the block's end) into view; the block's start comes first.
+    editor_.SendScintilla(ProgramEditor::SCI_SCROLLRANGE, static_cast<unsigned long>(caret), anchor);
+}
+
+void EditorTextAdapter::Focus() { editor_.setFocus(Qt::OtherFocusReason); }
+
+void EditorTextAdapter::SetDeferred(bool deferred)
+{
+    deferred_ = deferred;
+    if (!deferred)
+        Flush();
+}
+
+void EditorTextAdapter::Flush()
+{
+    if (!pending_)
+        return;
+    const Range range = *pending_;
+    pending_.reset();
+    Show(range.start, range.length);
+}
+
+} // namespace trazor

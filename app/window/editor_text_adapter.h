@@ -1,0 +1,63 @@
+// The editor as the interpreter's run host sees it: the text with CR LF line ends as UTF-16,
+// the caret and selections as 0-based UTF-16 offsets into it.
+//
+// The text is a snapshot decoded from the editor's UTF-8 document, rebuilt only when the
+// document has changed since (the editor counts its changes), so a run that asks for the text
+// once per block decodes it once. A lone CR or LF in the document (pasted from elsewhere, say)
+// reads as CR LF in the snapshot; the document itself is left as the user made it, and positions
+// are mapped across the difference. Offsets map to Scintilla byte positions and back by a binary
+// search over the lines and a walk within one line.
+#pragma once
+
+#include "app/window/program_snapshot.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace trazor {
+
+class ProgramEditor;
+
+class EditorTextAdapter {
+public:
+    explicit EditorTextAdapter(ProgramEditor& editor);
+
+    // The snapshot; the reference stays valid for the adapter's life, its contents until the
+    // document changes.
+    const std::u16string& Text();
+    // The caret as an offset into Text(); while a selection waits (see SetDeferred), the end of
+    // that selection, where the caret will be.
+    int Caret();
+    // Selects `length` units from `start` (offsets into Text(), clamped to it), with the caret
+    // at the end, and scrolls the selection into view.
+    void Select(int start, int length);
+    void Focus();
+
+    // While deferred, Select only remembers the range and Flush shows the last one remembered:
+    // a run that yields after every block then moves the highlight only as often as the window
+    // flushes. Ending the deferral flushes.
+    void SetDeferred(bool deferred);
+    void Flush();
+
+    // How many times the snapshot has been decoded (for tests and benchmarks).
+    int RebuildCount() const { return rebuildCount_; }
+
+private:
+    void Refresh();
+    void Show(int start, int length);
+
+    struct Range {
+        int start;
+        int length;
+    };
+
+    ProgramEditor& editor_;
+    ProgramSnapshot snapshot_;
+    std::optional<std::uint64_t> snapshotRevision_;
+    int rebuildCount_ = 0;
+    bool deferred_ = false;
+    std::optional<Range> pending_;
+};
+
+} // namespace trazor
