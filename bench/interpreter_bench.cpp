@@ -5,6 +5,7 @@
 #include "interpreter/headless_host.h"
 #include "base/program_text.h"
 #include "interpreter/run_control.h"
+#include "interpreter/start_up.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,6 +20,7 @@ namespace {
         for (RecordingSurface* pane : { &trace, &xScale, &zScale })
             pane->SetKeeping(false);
         Interpreter in(trace, xScale, zScale, host);
+        StartUp(in, SettingsValues {});
         double executed = 0;
         for (auto _ : state) {
             BatchRerun(in, RerunForm::WholeProgram);

@@ -4,7 +4,7 @@
 #include "interpreter/block_reading.h"
 #include "interpreter/headless_host.h"
 #include "interpreter/interpreter.h"
-#include "interpreter/reset_values.h"
+#include "interpreter/start_up.h"
 
 #include <benchmark/benchmark.h>
 
@@ -50,8 +50,7 @@ namespace {
         for (RecordingSurface* pane : { &trace, &xScale, &zScale })
             pane->SetKeeping(false);
         Interpreter in(trace, xScale, zScale, host);
-        SetResetValues(in.st);
-        in.st.BatchRun = true;
+        StartUp(in, SettingsValues {}, { .batchRun = true, .resetValues = true });
         const std::u16string block = Shape(shape, length);
         for (auto _ : state) {
             in.st.BlockText = block;

@@ -1,7 +1,6 @@
 // Speed of a batch run drawn on the Qt raster panes in the standard view, default options (as
 // Trazor redraws after every zoom, pan and option change).
 #include "bench/program_generator.h"
-#include "display/path_display.h"
 #include "display/qt/picture.h"
 #include "interpreter/headless_host.h"
 #include "base/program_text.h"
@@ -21,9 +20,7 @@ namespace {
         HeadlessHost host(DecodeProgram(bench::GenerateLatheProgram(blocks)).text);
         auto panes = std::make_unique<PathPanes>();
         Interpreter in(panes->trace, panes->xScale, panes->zScale, host);
-        in.st.CoordinateDisplayOn = false;
-        SelectToolColours(in);
-        ApplyStandardViewForViewport(in, 1000, 700);
+        StartUp(in, SettingsValues {}, { .standardView = ViewportOfPixels(1000, 700) });
         double executed = 0;
         for (auto _ : state) {
             BatchRerun(in, RerunForm::WholeProgram);

@@ -6,14 +6,13 @@
 namespace trazor {
 
 CheckHost::CheckHost(std::u16string text, bool keepTrace)
-    : HeadlessHost(std::move(text))
+    : HeadlessHost(std::move(text), HostKeeping::Nothing)
     , keepTrace_(keepTrace)
 {
 }
 
 void CheckHost::SetStatusMessage(std::string_view text)
 {
-    HeadlessHost::SetStatusMessage(text);
     if (!text.empty())
         pending_.emplace_back(text);
 }

@@ -37,7 +37,8 @@ struct CheckResult {
     std::vector<TraceRecord> trace; // filled when asked for
 };
 
-// Host of a check: records messages per block and, when asked, one trace record per block.
+// Host of a check: a headless host that keeps nothing of its own; it records the messages per
+// block and, when asked, one trace record per block.
 class CheckHost : public HeadlessHost {
 public:
     CheckHost(std::u16string text, bool keepTrace);

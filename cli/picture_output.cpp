@@ -1,6 +1,6 @@
 #include "cli/picture_output.h"
-#include "display/path_display.h"
 #include "display/qt/picture.h"
+#include "interpreter/start_up.h"
 
 #include <QGuiApplication>
 
@@ -9,8 +9,9 @@
 
 namespace trazor {
 
-std::string RunWithPicture(CheckHost& host, const std::function<void(InterpreterState&)>& configure,
-    const std::string& pngPath, int widthPx, int heightPx, CheckResult& result)
+std::string RunWithPicture(CheckHost& host, const SettingsValues& settings,
+    const std::function<void(InterpreterState&)>& switches, const std::string& pngPath, int widthPx,
+    int heightPx, CheckResult& result)
 {
     // Text on the panes needs a GUI application; without a display the offscreen platform serves.
     std::unique_ptr<QGuiApplication> app;
@@ -24,10 +25,10 @@ std::string RunWithPicture(CheckHost& host, const std::function<void(Interpreter
     }
     auto panes = std::make_unique<PathPanes>();
     Interpreter in(panes->trace, panes->xScale, panes->zScale, host);
-    configure(in.st);
-    SelectToolColours(in);
-    if (ViewError error = ApplyStandardViewForViewport(in, widthPx, heightPx); error != ViewError::None)
+    if (ViewError error = StartUp(in, settings, { .standardView = ViewportOfPixels(widthPx, heightPx) });
+        error != ViewError::None)
         return "the soft limits give no usable view (error " + std::to_string(static_cast<int>(error)) + ")";
+    switches(in.st);
     result = RunCheck(in, host);
     if (!SavePicture(ComposeViewport(*panes, widthPx, heightPx), QString::fromStdString(pngPath)))
         return pngPath + ": the picture could not be written";

@@ -2,6 +2,7 @@
 // the viewport saved as a PNG file.
 #pragma once
 
+#include "base/settings_keys.h"
 #include "cli/check_run.h"
 
 #include <functional>
@@ -9,10 +10,11 @@
 
 namespace trazor {
 
-// Runs the check on raster panes of a widthPx x heightPx viewport and writes the picture to
-// `pngPath`. `configure` applies the settings to the state before the view is set. Returns an
-// error text, or "" on success.
-std::string RunWithPicture(CheckHost& host, const std::function<void(InterpreterState&)>& configure,
-    const std::string& pngPath, int widthPx, int heightPx, CheckResult& result);
+// Starts an interpreter on raster panes of a widthPx x heightPx viewport with `settings` in the
+// standard view, sets the run switches with `switches`, runs the check and writes the picture to
+// `pngPath`. Returns an error text, or "" on success.
+std::string RunWithPicture(CheckHost& host, const SettingsValues& settings,
+    const std::function<void(InterpreterState&)>& switches, const std::string& pngPath, int widthPx,
+    int heightPx, CheckResult& result);
 
 } // namespace trazor

@@ -25,11 +25,12 @@
 // Exit status: 0 the program ran without error messages, 1 it ran and raised errors,
 // 2 bad usage, unreadable input or a report that could not be written.
 #include "app/reports/report_export.h"
+#include "app/settings/settings_store.h"
+#include "base/program_text.h"
 #include "cli/check_run.h"
 #include "cli/report.h"
 #include "display/recording_surface.h"
-#include "base/program_text.h"
-#include "interpreter/stored_settings.h"
+#include "interpreter/start_up.h"
 
 #ifdef TRAZOR_CHECK_PICTURE
 #include "cli/picture_output.h"
@@ -182,33 +183,43 @@ namespace {
         return "";
     }
 
-    // Stored settings first, then the flags on top. Problems with the stored values are told
-    // once, by the check's own run.
-    void Configure(InterpreterState& st, const Options& o, bool tellProblems = true)
+    // The stored settings (or the defaults with --no-settings), then the flags on top. Only the
+    // stored values that shape interpretation and the views are taken, so only their problems
+    // are told; the picture keeps the display options Trazor is designed with.
+    SettingsValues CheckSettings(const Options& o)
     {
+        SettingsValues settings;
         if (o.useSettings) {
-            std::vector<std::string> problems;
-            ApplyParameterSettings(ReadSettingsFile(DefaultSettingsPath()), st, problems);
-            for (const auto& problem : problems)
-                if (tellProblems)
-                    std::cerr << "trazor-check: stored setting " << problem
+            StoredSettings stored = ReadUserSettings();
+            for (const SettingProblem& problem : stored.problems)
+                if (problem.section == "Parameter")
+                    std::cerr << "trazor-check: stored setting " << problem.key << "=" << problem.text
                               << " is not usable; the default is used\n";
+            settings = std::move(stored.values);
+            settings.G40Display = false;
+            settings.NoseRDisplay = false;
         }
-        st.FanucMode = st.FanucMode || o.fanuc;
-        st.G2Mirror = st.G2Mirror || o.g2Mirror;
-        st.XMirror = st.XMirror || o.xMirror;
-        st.VerticalView = st.VerticalView || o.vertical;
+        settings.PointCheck = settings.PointCheck || o.fanuc;
+        settings.G2mirror = settings.G2mirror || o.g2Mirror;
+        settings.Xmirror = settings.Xmirror || o.xMirror;
+        settings.Vertical = settings.Vertical || o.vertical;
+        if (o.unit != 0)
+            settings.Unit = o.unit;
+        if (o.limitsGiven) {
+            settings.PVLX = o.limits[0];
+            settings.PVLZ = o.limits[1];
+            settings.NVLX = o.limits[2];
+            settings.NVLZ = static_cast<float>(o.limits[3]);
+        }
+        return settings;
+    }
+
+    // The switches of the command line, which Trazor never stores.
+    void SetSwitches(InterpreterState& st, const Options& o)
+    {
         st.BlockDeleteOn = o.blockDelete;
         st.CoordinateDisplayOn = o.labels;
         st.OptionalStopOn = o.optionalStop;
-        if (o.unit != 0)
-            st.Unit = o.unit;
-        if (o.limitsGiven) {
-            st.LimitPlusX = o.limits[0];
-            st.LimitPlusZ = o.limits[1];
-            st.LimitMinusX = o.limits[2];
-            st.LimitMinusZ = static_cast<float>(o.limits[3]);
-        }
     }
 
     int Report(const Options& o, const CheckResult& result)
@@ -234,7 +245,7 @@ namespace {
 
     // The spreadsheet reports asked for, each from a run of its own with the check's settings.
     // A report that cannot be written makes the status 2; nothing is left at its path then.
-    int WriteReports(const Options& o, const std::u16string& text, int status)
+    int WriteReports(const Options& o, const SettingsValues& settings, const std::u16string& text, int status)
     {
         const struct {
             const std::string& path;
@@ -248,9 +259,10 @@ namespace {
         for (const auto& report : wanted) {
             if (report.path.empty())
                 continue;
-            InterpreterState settings;
-            Configure(settings, o, false);
-            ExportResult result = ExportReport(report.kind, report.path, text, settings, fileName);
+            InterpreterState state;
+            SetStartUpValues(state, settings);
+            SetSwitches(state, o);
+            ExportResult result = ExportReport(report.kind, report.path, text, state, fileName);
             for (const auto& note : result.notes)
                 std::cerr << "trazor-check: " << report.name << " " << report.path << ": " << note << "\n";
             if (!result.error.empty()) {
@@ -280,26 +292,31 @@ int main(int argc, char** argv)
     bytes.clear();
     bytes.shrink_to_fit();
 
+#ifndef TRAZOR_CHECK_PICTURE
+    if (!options.png.empty())
+        return Usage("this build has no picture output (built without Qt)");
+#endif
+    const SettingsValues settings = CheckSettings(options);
     CheckHost host(std::move(program.text), !options.trace.empty());
-    if (!options.png.empty()) {
 #ifdef TRAZOR_CHECK_PICTURE
+    if (!options.png.empty()) {
         CheckResult result;
-        std::string problem = RunWithPicture(host, [&](InterpreterState& st) { Configure(st, options); },
-            options.png, options.width, options.height, result);
+        auto switches = [&](InterpreterState& st) { SetSwitches(st, options); };
+        std::string problem
+            = RunWithPicture(host, settings, switches, options.png, options.width, options.height, result);
         if (!problem.empty()) {
             std::cerr << "trazor-check: " << problem << "\n";
             return 2;
         }
-        return WriteReports(options, host.EditorText(), Report(options, result));
-#else
-        return Usage("this build has no picture output (built without Qt)");
-#endif
+        return WriteReports(options, settings, host.EditorText(), Report(options, result));
     }
+#endif
     RecordingSurface trace, xScale, zScale;
     for (RecordingSurface* pane : { &trace, &xScale, &zScale })
         pane->SetKeeping(false);
     Interpreter in(trace, xScale, zScale, host);
-    Configure(in.st, options);
+    StartUp(in, settings);
+    SetSwitches(in.st, options);
     CheckResult result = RunCheck(in, host);
-    return WriteReports(options, host.EditorText(), Report(options, result));
+    return WriteReports(options, settings, host.EditorText(), Report(options, result));
 }

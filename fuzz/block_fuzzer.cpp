@@ -4,7 +4,7 @@
 #include "display/recording_surface.h"
 #include "interpreter/block_reading.h"
 #include "interpreter/headless_host.h"
-#include "interpreter/reset_values.h"
+#include "interpreter/start_up.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -20,11 +20,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RecordingSurface trace, xScale, zScale;
     HeadlessHost host;
     Interpreter in(trace, xScale, zScale, host);
-    in.st.BatchRun = true;
-    in.st.FanucMode = (setup & 1) != 0;
-    in.st.Unit = units[(setup >> 1) & 7];
+    SettingsValues settings;
+    settings.PointCheck = (setup & 1) != 0;
+    settings.Unit = units[(setup >> 1) & 7];
+    StartUp(in, settings, { .batchRun = true, .resetValues = true });
     in.st.BlockDeleteOn = (setup & 16) != 0;
-    SetResetValues(in.st);
     in.st.MotionMode = modes[(setup >> 4) & 15];
     in.st.Feed = 0.2;
     in.st.SpindleS = 1000;

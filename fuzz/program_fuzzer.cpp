@@ -3,6 +3,7 @@
 #include "cli/check_run.h"
 #include "display/recording_surface.h"
 #include "base/program_text.h"
+#include "interpreter/start_up.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -18,12 +19,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckHost host(DecodeProgram(bytes).text, true);
     RecordingSurface trace, xScale, zScale;
     Interpreter in(trace, xScale, zScale, host);
-    in.st.FanucMode = (setup & 1) != 0;
+    SettingsValues settings;
+    settings.PointCheck = (setup & 1) != 0;
+    settings.G2mirror = (setup & 4) != 0;
+    settings.Xmirror = (setup & 8) != 0;
+    settings.Vertical = (setup & 16) != 0;
+    settings.Unit = (setup & 32) != 0 ? 3 : 1;
+    StartUp(in, settings);
     in.st.BlockDeleteOn = (setup & 2) != 0;
-    in.st.G2Mirror = (setup & 4) != 0;
-    in.st.XMirror = (setup & 8) != 0;
-    in.st.VerticalView = (setup & 16) != 0;
-    in.st.Unit = (setup & 32) != 0 ? 3 : 1;
     RunCheck(in, host);
     return 0;
 }

@@ -9,6 +9,7 @@
 #include "app/reports/time_report.h"
 #include "base/number_format.h"
 #include "base/program_text.h"
+#include "interpreter/start_up.h"
 
 #include <cmath>
 #include <cstddef>
@@ -64,13 +65,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t setup = data[0];
     std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
     const std::u16string text = DecodeProgram(bytes).text;
+    SettingsValues stored;
+    stored.PointCheck = (setup & 1) != 0;
+    stored.G2mirror = (setup & 4) != 0;
+    stored.Xmirror = (setup & 8) != 0;
+    stored.Vertical = (setup & 16) != 0;
+    stored.Unit = (setup & 32) != 0 ? 3 : 1;
     InterpreterState settings;
-    settings.FanucMode = (setup & 1) != 0;
+    SetStartUpValues(settings, stored);
     settings.BlockDeleteOn = (setup & 2) != 0;
-    settings.G2Mirror = (setup & 4) != 0;
-    settings.XMirror = (setup & 8) != 0;
-    settings.VerticalView = (setup & 16) != 0;
-    settings.Unit = (setup & 32) != 0 ? 3 : 1;
     const std::int64_t lines = ProgramLines::Count(text);
 
     ReportSheet time;

@@ -1,6 +1,8 @@
 // The interpreter state: one record of everything the checker knows about the NC program and the
 // simulated lathe. Every routine of the interpreter, the motion routines and the drawing routines
-// read and write these fields directly; Trazor owns exactly one, tests make their own.
+// read and write these fields directly; Trazor owns exactly one, tests make their own. The
+// initial values below are the start-up values (interpreter/start_up.h puts the stored settings
+// over them).
 //
 // Types follow the control's own arithmetic: `float` where the value is single precision (and
 // values really pass through a 32-bit float), `int16_t` where the control holds a 16-bit integer,

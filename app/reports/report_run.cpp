@@ -8,7 +8,7 @@
 namespace trazor {
 
 ReportRun::ReportRun(const std::u16string& text, const InterpreterState& settings)
-    : host_(text)
+    : host_(std::cref(text), HostKeeping::Nothing)
     , in_(trace_, xScale_, zScale_, host_)
 {
     for (RecordingSurface* pane : { &trace_, &xScale_, &zScale_ })

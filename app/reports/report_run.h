@@ -6,8 +6,8 @@
 
 #include "app/reports/report_sheet.h"
 #include "display/recording_surface.h"
+#include "interpreter/headless_host.h"
 #include "interpreter/interpreter.h"
-#include "interpreter/run_host.h"
 
 #include <cstdint>
 #include <optional>
@@ -15,30 +15,6 @@
 #include <string_view>
 
 namespace trazor {
-
-// A run host without surroundings: the editor text is the program, everything else goes nowhere.
-class SilentHost : public RunHost {
-public:
-    explicit SilentHost(const std::u16string& text)
-        : text_(text)
-    {
-    }
-    void SetStatusMessage(std::string_view) override { }
-    void SetFunctionKeyMessage(std::string_view) override { }
-    void SetReadout(Readout, int, std::string_view) override { }
-    void SetReadoutVisible(Readout, int, bool) override { }
-    const std::u16string& EditorText() override { return text_; }
-    int EditorCaret() override { return 0; }
-    void SelectEditorRange(int, int) override { }
-    void FocusEditor() override { }
-    void ProcessEvents() override { }
-    void Wait(double) override { }
-    void ShowKeyPress(int, int, bool) override { }
-    void ShowSwitch(RunSwitch, bool) override { }
-
-private:
-    const std::u16string& text_;
-};
 
 class ReportRun {
 public:
@@ -59,7 +35,7 @@ public:
     InterpreterState& State() { return in_.st; }
 
 private:
-    SilentHost host_;
+    HeadlessHost host_; // keeps nothing; its editor text is the program
     RecordingSurface trace_, xScale_, zScale_;
     Interpreter in_;
 };

@@ -10,9 +10,15 @@
 
 namespace trazor {
 
+Viewport ViewportOfPixels(int widthPx, int heightPx)
+{
+    return { widthPx * RasterSurface::TwipsPerPixel, heightPx * RasterSurface::TwipsPerPixel };
+}
+
 ViewError ApplyStandardViewForViewport(Interpreter& in, int widthPx, int heightPx)
 {
-    return ApplyStandardView(in, widthPx * RasterSurface::TwipsPerPixel, heightPx * RasterSurface::TwipsPerPixel);
+    const Viewport viewport = ViewportOfPixels(widthPx, heightPx);
+    return ApplyStandardView(in, viewport.width, viewport.height);
 }
 
 QImage ComposeViewport(const PathPanes& panes, int widthPx, int heightPx)

@@ -4,8 +4,7 @@
 //
 //     PathPanes panes;
 //     Interpreter in(panes.trace, panes.xScale, panes.zScale, host);
-//     ... settings into in.st ...
-//     ApplyStandardViewForViewport(in, 1000, 700);
+//     StartUp(in, settings, { .standardView = ViewportOfPixels(1000, 700) });
 //     ... run the program ...
 //     SavePicture(ComposeViewport(panes, 1000, 700), "path.png");
 #pragma once
@@ -13,6 +12,7 @@
 #include "display/qt/raster_surface.h"
 #include "display/view.h"
 #include "interpreter/interpreter.h"
+#include "interpreter/start_up.h"
 
 #include <QImage>
 #include <QString>
@@ -24,6 +24,9 @@ struct PathPanes {
     RasterSurface xScale; // vertical ruler at the viewport's left edge
     RasterSurface zScale; // horizontal ruler at the viewport's bottom edge
 };
+
+// A viewport of widthPx x heightPx pixels of the raster panes in layout units.
+Viewport ViewportOfPixels(int widthPx, int heightPx);
 
 // The standard view of the soft limits in in.st for a viewport of widthPx x heightPx pixels
 // (sizes the panes, sets their model windows, draws the background).

@@ -4,7 +4,7 @@
 #include "display/qt/line_raster.h"
 #include "display/qt/picture.h"
 #include "interpreter/headless_host.h"
-#include "interpreter/reset_values.h"
+#include "interpreter/start_up.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -467,7 +467,7 @@ namespace {
         PathPanes panes;
         HeadlessHost host;
         Interpreter in { panes.trace, panes.xScale, panes.zScale, host };
-        PictureRig() { SetResetValues(in.st); }
+        PictureRig() { StartUp(in, SettingsValues {}, { .resetValues = true }); }
     };
 
     TEST(Picture, StandardViewComposedWithBothRulers)

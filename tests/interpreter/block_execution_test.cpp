@@ -2,6 +2,7 @@
 // readouts and the position update.
 #include "interpreter/block_execution.h"
 #include "interpreter/messages.h"
+#include "interpreter/reset_values.h"
 #include "support/test_rig.h"
 
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 #include "interpreter/block_reading.h"
 #include "interpreter/headless_host.h"
 #include "interpreter/interpreter.h"
-#include "interpreter/reset_values.h"
+#include "interpreter/start_up.h"
 #include "base/text.h"
 
 #include <string_view>
@@ -21,13 +21,12 @@ struct TestRig {
     HeadlessHost host;
     Interpreter in { trace, xScale, zScale, host };
 
-    // Batch run (no pacing) with the reset values applied. End-point markers and labels are on,
-    // so tests see every mark a move draws.
+    // Started with the default settings as a batch run (no pacing) with the reset values applied.
+    // End-point markers and labels are on, so tests see every mark a move draws.
     TestRig()
     {
-        in.st.BatchRun = true;
+        StartUp(in, SettingsValues {}, { .batchRun = true, .resetValues = true });
         in.st.CoordinateDisplayOn = true;
-        SetResetValues(in.st);
     }
 
     // Interprets one block given without its line end. Blocks after the first of a program begin
