@@ -25,13 +25,13 @@ public:
     explicit CalculatorWindow(bool onControl, QWidget* parent = nullptr);
 
     // Left edge 4570 twips from the screen's left, bottom 1000 twips above the screen's bottom.
-    void placeOnScreen();
+    void PlaceOnScreen();
 
     // Presses one key as its button or its keyboard key would.
-    void pressKey(CalcKey key);
+    void PressKey(CalcKey key);
 
     // Pixels of `twips` at this window's logical resolution (15 twips a pixel at 96 DPI).
-    int twipsToPixels(int twips) const;
+    int TwipsToPixels(int twips) const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -40,12 +40,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void createControls();
-    bool handleKey(QKeyEvent* event);
-    void flash(QPushButton* button);
-    void refresh();
-    void setHighlighted(QPushButton* button, bool highlighted);
-    void copyToClipboard(const std::string& text);
+    void CreateControls();
+    bool HandleKey(QKeyEvent* event);
+    void Flash(QPushButton* button);
+    void Refresh();
+    void SetHighlighted(QPushButton* button, bool highlighted);
+    void CopyToClipboard(const std::string& text);
 
     KeypadEngine engine_;
     bool onControl_;

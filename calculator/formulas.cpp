@@ -34,10 +34,10 @@ std::optional<double> SpindleSpeed(double v, double d)
 {
     if (d == 0.0)
         return std::nullopt;
-    return Finite(1000.0 * v / calculatorPi / d);
+    return Finite(1000.0 * v / CalculatorPi / d);
 }
 
-std::optional<double> CuttingSpeed(double n, double d) { return Finite(calculatorPi * d * n / 1000.0); }
+std::optional<double> CuttingSpeed(double n, double d) { return Finite(CalculatorPi * d * n / 1000.0); }
 
 std::optional<double> FeedFromRoughness(double kind, double r, double noseRadius)
 {
@@ -82,27 +82,27 @@ std::optional<std::string> DegreesMinutesSecondsText(double v)
     const double seconds = static_cast<double>(total % 60000) / 1000.0;
     std::string text = v < 0.0 && total != 0 ? "-" : "";
     text += FormatResult(static_cast<double>(degrees));
-    text += calc_texts::dmsSeparator;
+    text += calc_texts::DmsSeparator;
     text += FormatResult(static_cast<double>(minutes));
-    text += calc_texts::dmsSeparator;
+    text += calc_texts::DmsSeparator;
     text += FormatResult(seconds);
     return text;
 }
 
-std::string FormulaModes::start(FormulaMode mode)
+std::string FormulaModes::Start(FormulaMode mode)
 {
     mode_ = mode;
     step_ = 1;
     switch (mode) {
     case FormulaMode::SpindleSpeed:
-        return std::string(calc_texts::promptCuttingSpeed);
+        return std::string(calc_texts::PromptCuttingSpeed);
     case FormulaMode::CuttingSpeed:
     case FormulaMode::MachiningTime:
-        return std::string(calc_texts::promptSpindleSpeed);
+        return std::string(calc_texts::PromptSpindleSpeed);
     case FormulaMode::FeedFromRoughness:
-        return std::string(calc_texts::promptRoughnessKind);
+        return std::string(calc_texts::PromptRoughnessKind);
     case FormulaMode::Degrees:
-        return std::string(calc_texts::promptDegrees);
+        return std::string(calc_texts::PromptDegrees);
     case FormulaMode::None:
         break;
     }
@@ -110,24 +110,24 @@ std::string FormulaModes::start(FormulaMode mode)
     return {};
 }
 
-void FormulaModes::stop()
+void FormulaModes::Stop()
 {
     mode_ = FormulaMode::None;
     step_ = 0;
 }
 
-FormulaStep FormulaModes::next(std::string prompt)
+FormulaStep FormulaModes::Next(std::string prompt)
 {
     ++step_;
     return { FormulaStep::Kind::Prompt, std::move(prompt), {}, {}, 0 };
 }
 
-FormulaStep FormulaModes::finish(std::string prompt, double value)
+FormulaStep FormulaModes::Finish(std::string prompt, double value)
 {
-    return finish(std::move(prompt), DisplayText(value), FormatResult(value), 0);
+    return Finish(std::move(prompt), DisplayText(value), FormatResult(value), 0);
 }
 
-FormulaStep FormulaModes::finish(
+FormulaStep FormulaModes::Finish(
     std::string prompt, std::string display, std::string clipboard, int promptWidthTwips)
 {
     ++step_;
@@ -135,7 +135,7 @@ FormulaStep FormulaModes::finish(
         promptWidthTwips };
 }
 
-FormulaStep FormulaModes::enter(double value)
+FormulaStep FormulaModes::Enter(double value)
 {
     const FormulaStep error { FormulaStep::Kind::Error, {}, {}, {}, 0 };
     using namespace calc_texts;
@@ -144,7 +144,7 @@ FormulaStep FormulaModes::enter(double value)
     case FormulaMode::CuttingSpeed:
         if (step_ == 1) {
             first_ = value;
-            return next(std::string(promptDiameter));
+            return Next(std::string(PromptDiameter));
         }
         if (step_ == 2) {
             const bool spindle = mode_ == FormulaMode::SpindleSpeed;
@@ -152,60 +152,60 @@ FormulaStep FormulaModes::enter(double value)
             if (!result)
                 return error;
             // Whole numbers: std::round takes an exact half away from zero (954.5 -> 955).
-            return finish(
-                std::string(spindle ? promptSpindleSpeed : promptCuttingSpeed), std::round(*result));
+            return Finish(
+                std::string(spindle ? PromptSpindleSpeed : PromptCuttingSpeed), std::round(*result));
         }
         break;
     case FormulaMode::FeedFromRoughness:
         if (step_ == 1) {
             first_ = value;
-            return next(std::string(promptRoughness));
+            return Next(std::string(PromptRoughness));
         }
         if (step_ == 2) {
             second_ = value;
-            return next(std::string(promptNoseRadius));
+            return Next(std::string(PromptNoseRadius));
         }
         if (step_ == 3) {
             const auto feed = FeedFromRoughness(first_, second_, value);
             if (!feed)
                 return error;
             // Shown with the 3 decimals of the clipboard text.
-            return finish(std::string(labelFeedResult), TextValue(FormatResult(*feed)));
+            return Finish(std::string(LabelFeedResult), TextValue(FormatResult(*feed)));
         }
         break;
     case FormulaMode::MachiningTime:
         if (step_ == 1) {
             first_ = value;
-            return next(std::string(promptFeed));
+            return Next(std::string(PromptFeed));
         }
         if (step_ == 2) {
             second_ = value;
-            return next(std::string(promptLength));
+            return Next(std::string(PromptLength));
         }
         if (step_ == 3) {
             auto time = MachiningTimeText(first_, second_, value);
             if (!time)
                 return error;
             // The time text itself goes to the clipboard: it has no numeric value to format.
-            return finish(std::string(labelMachiningTime), *time, *time, machiningTimeLabelTwips);
+            return Finish(std::string(LabelMachiningTime), *time, *time, MachiningTimeLabelTwips);
         }
         break;
     case FormulaMode::Degrees:
         if (step_ == 1) {
             first_ = value;
-            return next(Joined({ FormatResult(first_), promptMinutesTail }));
+            return Next(Joined({ FormatResult(first_), PromptMinutesTail }));
         }
         if (step_ == 2) {
             second_ = value;
-            return next(Joined(
-                { FormatResult(first_), degreeSign, TwoDigits(second_), minuteSign, promptSecondsTail }));
+            return Next(Joined(
+                { FormatResult(first_), DegreeSign, TwoDigits(second_), MinuteSign, PromptSecondsTail }));
         }
         if (step_ == 3) {
             const double degrees = DecimalDegrees(first_, second_, value);
             if (!std::isfinite(degrees))
                 return error;
-            return finish(Joined({ FormatResult(first_), degreeSign, TwoDigits(second_), minuteSign,
-                              TwoDigits(value), labelSecondsTail }),
+            return Finish(Joined({ FormatResult(first_), DegreeSign, TwoDigits(second_), MinuteSign,
+                              TwoDigits(value), LabelSecondsTail }),
                 TextValue(FormatResult(degrees)));
         }
         break;

@@ -11,11 +11,11 @@ namespace trazor {
 
 // The calculator's value of pi (not the full double pi): every formula and the trigonometric keys
 // use it, so results agree with the ones operators are used to.
-inline constexpr double calculatorPi = 3.141592653589;
+inline constexpr double CalculatorPi = 3.141592653589;
 
 // Widths of the prompt line for the two results with long texts, in twips.
-inline constexpr int machiningTimeLabelTwips = 1150;
-inline constexpr int decimalDegreesLabelTwips = 1100;
+inline constexpr int MachiningTimeLabelTwips = 1150;
+inline constexpr int DecimalDegreesLabelTwips = 1100;
 
 // Spindle speed n (min-1) from cutting speed `v` (m/min) and diameter `d` (mm); none for d = 0.
 std::optional<double> SpindleSpeed(double v, double d);
@@ -69,19 +69,19 @@ struct FormulaStep {
 class FormulaModes {
 public:
     // Starts `mode` at its first input and returns its first prompt.
-    std::string start(FormulaMode mode);
+    std::string Start(FormulaMode mode);
     // Ends the active mode.
-    void stop();
-    FormulaMode active() const { return mode_; }
+    void Stop();
+    FormulaMode Active() const { return mode_; }
 
     // Takes `value` as the input the active mode is waiting for.
-    FormulaStep enter(double value);
+    FormulaStep Enter(double value);
 
 private:
-    FormulaStep next(std::string prompt);
+    FormulaStep Next(std::string prompt);
     // Shows `value` as a number and puts its clipboard text on the clipboard.
-    FormulaStep finish(std::string prompt, double value);
-    FormulaStep finish(std::string prompt, std::string display, std::string clipboard, int promptWidthTwips);
+    FormulaStep Finish(std::string prompt, double value);
+    FormulaStep Finish(std::string prompt, std::string display, std::string clipboard, int promptWidthTwips);
 
     FormulaMode mode_ = FormulaMode::None;
     int step_ = 0; // 1 = first input expected; past the last input once the result is shown

@@ -8,7 +8,7 @@ namespace {
 
     // Six columns: digits, then the operators, then the clear and sign keys, then the formula keys;
     // the functions and memory keys on the two rows above. "=" spans two rows.
-    constexpr std::array buttons {
+    constexpr std::array Buttons {
         KeypadButton { "swINV", "shift", CalcKey::Shift, 0, 0 },
         KeypadButton { "swSIN", "Sin", CalcKey::Sine, 0, 1 },
         KeypadButton { "swCOS", "Cos", CalcKey::Cosine, 0, 2 },
@@ -53,7 +53,7 @@ namespace {
 
 } // namespace
 
-std::span<const KeypadButton> KeypadButtons() { return buttons; }
+std::span<const KeypadButton> KeypadButtons() { return Buttons; }
 
 std::string_view FormulaKeyName(FormulaMode mode)
 {

@@ -12,7 +12,7 @@ namespace trazor {
 namespace {
 
     // Digits of one entry: more would only show noise beyond the precision of a double.
-    constexpr std::size_t maxEntryDigits = 15;
+    constexpr std::size_t MaxEntryDigits = 15;
 
     bool IsLowPrecedence(Operator op)
     {
@@ -32,13 +32,13 @@ KeypadEngine::KeypadEngine(CopyHandler copy)
 {
 }
 
-void KeypadEngine::copy(const std::string& text)
+void KeypadEngine::Copy(const std::string& text)
 {
     if (copy_)
         copy_(text);
 }
 
-void KeypadEngine::press(CalcKey key)
+void KeypadEngine::Press(CalcKey key)
 {
     switch (key) {
     case CalcKey::Digit0:
@@ -51,49 +51,49 @@ void KeypadEngine::press(CalcKey key)
     case CalcKey::Digit7:
     case CalcKey::Digit8:
     case CalcKey::Digit9:
-        pressDigit(static_cast<int>(key) - static_cast<int>(CalcKey::Digit0));
+        PressDigit(static_cast<int>(key) - static_cast<int>(CalcKey::Digit0));
         return;
     case CalcKey::Point:
-        pressPoint();
+        PressPoint();
         return;
     case CalcKey::Divide:
-        pressOperator(Operator::Divide);
+        PressOperator(Operator::Divide);
         return;
     case CalcKey::Plus:
-        pressOperator(Operator::Plus);
+        PressOperator(Operator::Plus);
         return;
     case CalcKey::Multiply:
-        pressOperator(Operator::Multiply);
+        PressOperator(Operator::Multiply);
         return;
     case CalcKey::Minus:
-        pressOperator(Operator::Minus);
+        PressOperator(Operator::Minus);
         return;
     case CalcKey::Equals:
-        pressOperator(Operator::Equals);
+        PressOperator(Operator::Equals);
         return;
     case CalcKey::ClearAll:
-        clearAll();
+        ClearAll();
         return;
     case CalcKey::ClearEntry:
-        clearEntry();
+        ClearEntry();
         return;
     case CalcKey::Shift:
         shift_ = !shift_;
         return;
     case CalcKey::SpindleSpeed:
-        pressFormulaKey(FormulaMode::SpindleSpeed);
+        PressFormulaKey(FormulaMode::SpindleSpeed);
         return;
     case CalcKey::CuttingSpeed:
-        pressFormulaKey(FormulaMode::CuttingSpeed);
+        PressFormulaKey(FormulaMode::CuttingSpeed);
         return;
     case CalcKey::FeedFromRoughness:
-        pressFormulaKey(FormulaMode::FeedFromRoughness);
+        PressFormulaKey(FormulaMode::FeedFromRoughness);
         return;
     case CalcKey::MachiningTime:
-        pressFormulaKey(FormulaMode::MachiningTime);
+        PressFormulaKey(FormulaMode::MachiningTime);
         return;
     case CalcKey::Degrees:
-        pressFormulaKey(FormulaMode::Degrees);
+        PressFormulaKey(FormulaMode::Degrees);
         return;
     case CalcKey::MemoryIn:
     case CalcKey::MemoryRead:
@@ -106,19 +106,19 @@ void KeypadEngine::press(CalcKey key)
     case CalcKey::Cosine:
     case CalcKey::Tangent:
     case CalcKey::Pi:
-        applyFunction(key);
+        ApplyFunction(key);
         return;
     }
 }
 
-void KeypadEngine::pressDigit(int digit)
+void KeypadEngine::PressDigit(int digit)
 {
     shift_ = false;
     const bool negative = last_ == LastInput::Negative;
     if (last_ != LastInput::Number || !typing_) {
         display_ = ".";
         decimal_ = false;
-    } else if (DigitCount(display_) >= maxEntryDigits) {
+    } else if (DigitCount(display_) >= MaxEntryDigits) {
         return;
     }
     const char character = static_cast<char>('0' + digit);
@@ -138,7 +138,7 @@ void KeypadEngine::pressDigit(int digit)
     error_ = false;
 }
 
-void KeypadEngine::pressPoint()
+void KeypadEngine::PressPoint()
 {
     shift_ = false;
     if (last_ == LastInput::Negative)
@@ -151,7 +151,7 @@ void KeypadEngine::pressPoint()
     error_ = false;
 }
 
-void KeypadEngine::pressOperator(Operator op)
+void KeypadEngine::PressOperator(Operator op)
 {
     shift_ = false;
     // After "Error" an operator has no operand; a leading minus waits for its number, so only a
@@ -159,7 +159,7 @@ void KeypadEngine::pressOperator(Operator op)
     if (error_ || last_ == LastInput::Negative)
         return;
     const double value = TextValue(display_);
-    if (hasEntry() && operandCount_ < 2)
+    if (HasEntry() && operandCount_ < 2)
         ++operandCount_;
 
     if (operandCount_ == 0) {
@@ -170,7 +170,7 @@ void KeypadEngine::pressOperator(Operator op)
         }
     } else if (operandCount_ == 1) {
         accumulator_ = value;
-        if (op == Operator::Minus && !hasEntry() && pending_ != Operator::Equals) {
+        if (op == Operator::Minus && !HasEntry() && pending_ != Operator::Equals) {
             display_ = "-";
             last_ = LastInput::Negative;
             return;
@@ -204,7 +204,7 @@ void KeypadEngine::pressOperator(Operator op)
         case Operator::Multiply:
         case Operator::Divide:
             if (pending_ == Operator::Divide && operand_ == 0.0) {
-                fail();
+                Fail();
                 return;
             }
             accumulator_ = pending_ == Operator::Multiply ? accumulator_ * operand_ : accumulator_ / operand_;
@@ -218,7 +218,7 @@ void KeypadEngine::pressOperator(Operator op)
             break;
         }
         if (!std::isfinite(accumulator_)) {
-            fail();
+            Fail();
             return;
         }
         display_ = DisplayText(RoundToNineDecimals(accumulator_));
@@ -228,36 +228,36 @@ void KeypadEngine::pressOperator(Operator op)
     last_ = LastInput::Operator;
     pending_ = op;
     typing_ = false;
-    copy(FormatResult(TextValue(display_)));
+    Copy(FormatResult(TextValue(display_)));
     if (op == Operator::Equals)
-        runFormulaStep();
+        RunFormulaStep();
 }
 
-void KeypadEngine::runFormulaStep()
+void KeypadEngine::RunFormulaStep()
 {
-    FormulaStep step = formulas_.enter(TextValue(display_));
+    FormulaStep step = formulas_.Enter(TextValue(display_));
     switch (step.kind) {
     case FormulaStep::Kind::Nothing:
         return;
     case FormulaStep::Kind::Prompt:
         prompt_ = std::move(step.prompt);
-        display_ = calc_texts::initialDisplay;
+        display_ = calc_texts::InitialDisplay;
         return;
     case FormulaStep::Kind::Result:
         prompt_ = std::move(step.prompt);
         promptWidthTwips_ = step.promptWidthTwips;
         display_ = std::move(step.display);
-        copy(step.clipboard);
+        Copy(step.clipboard);
         return;
     case FormulaStep::Kind::Error:
-        fail();
+        Fail();
         return;
     }
 }
 
-void KeypadEngine::fail()
+void KeypadEngine::Fail()
 {
-    display_ = calc_texts::errorDisplay;
+    display_ = calc_texts::ErrorDisplay;
     error_ = true;
     accumulator_ = 0.0;
     operand_ = 0.0;
@@ -270,9 +270,9 @@ void KeypadEngine::fail()
     typing_ = false;
 }
 
-void KeypadEngine::clearAll()
+void KeypadEngine::ClearAll()
 {
-    display_ = calc_texts::initialDisplay;
+    display_ = calc_texts::InitialDisplay;
     accumulator_ = 0.0;
     operand_ = 0.0;
     saved_ = 0.0;
@@ -284,15 +284,15 @@ void KeypadEngine::clearAll()
     last_ = LastInput::None;
     pending_ = Operator::None;
     deferred_ = Operator::None;
-    formulas_.stop();
+    formulas_.Stop();
     prompt_.clear();
     promptWidthTwips_ = 0;
     memoryMarkVisible_ = memory_ != 0.0;
 }
 
-void KeypadEngine::clearEntry()
+void KeypadEngine::ClearEntry()
 {
-    display_ = calc_texts::initialDisplay;
+    display_ = calc_texts::InitialDisplay;
     decimal_ = false;
     shift_ = false;
     typing_ = false;
@@ -300,39 +300,39 @@ void KeypadEngine::clearEntry()
     last_ = LastInput::ClearEntry;
 }
 
-void KeypadEngine::pressFormulaKey(FormulaMode mode)
+void KeypadEngine::PressFormulaKey(FormulaMode mode)
 {
     if (mode == FormulaMode::Degrees && shift_) {
-        convertToDegreesMinutesSeconds();
+        ConvertToDegreesMinutesSeconds();
         return;
     }
-    clearAll();
+    ClearAll();
     memoryMarkVisible_ = false;
-    prompt_ = formulas_.start(mode);
+    prompt_ = formulas_.Start(mode);
 }
 
-void KeypadEngine::convertToDegreesMinutesSeconds()
+void KeypadEngine::ConvertToDegreesMinutesSeconds()
 {
     shift_ = false;
     if (error_)
         return;
     const auto text = DegreesMinutesSecondsText(TextValue(display_));
     if (!text) {
-        fail();
+        Fail();
         return;
     }
-    prompt_ = display_ + std::string(calc_texts::labelDecimalDegreesTail);
-    promptWidthTwips_ = decimalDegreesLabelTwips;
+    prompt_ = display_ + std::string(calc_texts::LabelDecimalDegreesTail);
+    promptWidthTwips_ = DecimalDegreesLabelTwips;
     memoryMarkVisible_ = false;
     display_ = *text;
     typing_ = false;
-    copy(display_);
+    Copy(display_);
 }
 
-void KeypadEngine::showComputed(double value)
+void KeypadEngine::ShowComputed(double value)
 {
     if (!std::isfinite(value)) {
-        fail();
+        Fail();
         return;
     }
     display_ = DisplayText(RoundToNineDecimals(value));
@@ -341,13 +341,13 @@ void KeypadEngine::showComputed(double value)
     decimal_ = false;
 }
 
-void KeypadEngine::applyFunction(CalcKey key)
+void KeypadEngine::ApplyFunction(CalcKey key)
 {
     const bool inverse = shift_;
     shift_ = false;
     // Keys that bring a value of their own also start again after "Error".
     if (key == CalcKey::Pi || key == CalcKey::MemoryRead) {
-        display_ = DisplayText(key == CalcKey::Pi ? calculatorPi : memory_);
+        display_ = DisplayText(key == CalcKey::Pi ? CalculatorPi : memory_);
         last_ = LastInput::Number;
         typing_ = false;
         decimal_ = false;
@@ -358,15 +358,15 @@ void KeypadEngine::applyFunction(CalcKey key)
         return;
 
     const double v = TextValue(display_);
-    constexpr double radiansPerDegree = calculatorPi / 180.0;
+    constexpr double radiansPerDegree = CalculatorPi / 180.0;
     // Plain C++ does not trap a bad argument; the domains are checked here and a non-finite result
-    // of the rest becomes "Error" in showComputed.
+    // of the rest becomes "Error" in ShowComputed.
     switch (key) {
     case CalcKey::MemoryIn:
     case CalcKey::MemoryPlus: {
         const double stored = key == CalcKey::MemoryIn ? v : memory_ + v;
         if (!std::isfinite(stored)) {
-            fail();
+            Fail();
             return;
         }
         memory_ = stored;
@@ -375,17 +375,17 @@ void KeypadEngine::applyFunction(CalcKey key)
         return;
     }
     case CalcKey::Square:
-        showComputed(v * v);
+        ShowComputed(v * v);
         return;
     case CalcKey::Reciprocal:
         if (v != 0.0)
-            showComputed(1.0 / v);
+            ShowComputed(1.0 / v);
         return;
     case CalcKey::SquareRoot:
         if (v < 0.0)
-            fail();
+            Fail();
         else
-            showComputed(std::sqrt(v));
+            ShowComputed(std::sqrt(v));
         return;
     case CalcKey::ChangeSign:
         if (last_ == LastInput::Number && typing_) {
@@ -395,34 +395,34 @@ void KeypadEngine::applyFunction(CalcKey key)
             else
                 display_.insert(display_.begin(), '-');
         } else {
-            showComputed(-v);
+            ShowComputed(-v);
         }
         return;
     // Inverse functions by their arctangent forms. At v = +-1 the quotient is +-infinity in IEEE
     // arithmetic and atan gives +-90 degrees, the right limit: arcsin 1 is 90, arccos -1 is 180.
     case CalcKey::Sine:
         if (!inverse)
-            showComputed(std::sin(v * radiansPerDegree));
+            ShowComputed(std::sin(v * radiansPerDegree));
         else if (std::fabs(v) > 1.0)
-            fail();
+            Fail();
         else
-            showComputed(std::atan(v / std::sqrt(1.0 - v * v)) / radiansPerDegree);
+            ShowComputed(std::atan(v / std::sqrt(1.0 - v * v)) / radiansPerDegree);
         return;
     case CalcKey::Cosine:
         if (!inverse)
-            showComputed(std::cos(v * radiansPerDegree));
+            ShowComputed(std::cos(v * radiansPerDegree));
         else if (std::fabs(v) > 1.0)
-            fail();
+            Fail();
         else
-            showComputed((std::atan(-v / std::sqrt(1.0 - v * v)) + 2.0 * std::atan(1.0)) / radiansPerDegree);
+            ShowComputed((std::atan(-v / std::sqrt(1.0 - v * v)) + 2.0 * std::atan(1.0)) / radiansPerDegree);
         return;
     case CalcKey::Tangent:
         if (inverse) {
-            showComputed(std::atan(v) / radiansPerDegree);
+            ShowComputed(std::atan(v) / radiansPerDegree);
         } else if (std::fmod(std::fabs(v), 180.0) == 90.0) {
-            fail(); // tan 90 has no value
+            Fail(); // tan 90 has no value
         } else {
-            showComputed(std::tan(v * radiansPerDegree));
+            ShowComputed(std::tan(v * radiansPerDegree));
         }
         return;
     default:

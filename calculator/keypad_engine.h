@@ -77,37 +77,37 @@ public:
 
     explicit KeypadEngine(CopyHandler copy = {});
 
-    void press(CalcKey key);
+    void Press(CalcKey key);
 
-    void pressDigit(int digit);
-    void pressPoint();
-    void pressOperator(Operator op);
-    void clearAll();
-    void clearEntry();
-    void pressFormulaKey(FormulaMode mode);
+    void PressDigit(int digit);
+    void PressPoint();
+    void PressOperator(Operator op);
+    void ClearAll();
+    void ClearEntry();
+    void PressFormulaKey(FormulaMode mode);
 
     // What the window shows.
-    const std::string& display() const { return display_; }
-    const std::string& prompt() const { return prompt_; }
-    int promptWidthTwips() const { return promptWidthTwips_; } // 0: the line's own width
-    bool memoryMarkVisible() const { return memoryMarkVisible_; }
-    bool shiftLatched() const { return shift_; }
-    FormulaMode activeFormula() const { return formulas_.active(); }
-    bool hasError() const { return error_; }
-    double memory() const { return memory_; }
+    const std::string& Display() const { return display_; }
+    const std::string& Prompt() const { return prompt_; }
+    int PromptWidthTwips() const { return promptWidthTwips_; } // 0: the line's own width
+    bool MemoryMarkVisible() const { return memoryMarkVisible_; }
+    bool ShiftLatched() const { return shift_; }
+    FormulaMode ActiveFormula() const { return formulas_.Active(); }
+    bool HasError() const { return error_; }
+    double Memory() const { return memory_; }
 
 private:
     // Ends the pending arithmetic and shows "Error"; digits, the point, pi, MR and the clear and
     // formula keys start again from there, every other key waits.
-    void fail();
+    void Fail();
     // Shows a computed value (rounded to 9 decimals) as a completed entry, or "Error" when it is not
     // finite.
-    void showComputed(double value);
-    void applyFunction(CalcKey key);
-    void convertToDegreesMinutesSeconds();
-    void runFormulaStep();
-    void copy(const std::string& text);
-    bool hasEntry() const { return last_ == LastInput::Number || last_ == LastInput::ClearEntry; }
+    void ShowComputed(double value);
+    void ApplyFunction(CalcKey key);
+    void ConvertToDegreesMinutesSeconds();
+    void RunFormulaStep();
+    void Copy(const std::string& text);
+    bool HasEntry() const { return last_ == LastInput::Number || last_ == LastInput::ClearEntry; }
 
     CopyHandler copy_;
 

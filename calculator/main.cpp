@@ -10,19 +10,19 @@
 int main(int argc, char* argv[])
 {
     trazor::SingleInstance instance;
-    if (!instance.claim())
+    if (!instance.Claim())
         return 0;
 
     QApplication application(argc, argv);
     // The marker file is looked at once, at start: it decides what closing does.
-    const bool onControl = trazor::OspEnvironment::fromEnvironment().isOnControl();
+    const bool onControl = trazor::OspEnvironment::FromEnvironment().IsOnControl();
     trazor::CalculatorWindow window(onControl);
     // Without the server the calculator still works; only Trazor cannot close it.
-    instance.listen();
-    QObject::connect(&instance, &trazor::SingleInstance::closeRequested, &window, &QWidget::close);
+    instance.Listen();
+    QObject::connect(&instance, &trazor::SingleInstance::CloseRequested, &window, &QWidget::close);
 
     window.show();
-    window.placeOnScreen();
+    window.PlaceOnScreen();
     window.activateWindow();
     return application.exec();
 }

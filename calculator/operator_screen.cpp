@@ -13,7 +13,7 @@ namespace trazor {
 void BringOperatorScreenToFront()
 {
 #ifdef _WIN32
-    const std::string title(OspEnvironment::operatorScreenTitle);
+    const std::string title(OspEnvironment::OperatorScreenTitle);
     if (HWND window = FindWindowA(nullptr, title.c_str()))
         SetForegroundWindow(window);
 #endif

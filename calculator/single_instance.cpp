@@ -18,9 +18,9 @@ SingleInstance::SingleInstance()
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::claim() { return lock_.tryLock(0); }
+bool SingleInstance::Claim() { return lock_.tryLock(0); }
 
-bool SingleInstance::listen()
+bool SingleInstance::Listen()
 {
     server_ = new QLocalServer(this);
     // A socket left behind by a calculator that crashed would block the name; holding the lock, this
@@ -28,18 +28,18 @@ bool SingleInstance::listen()
     QLocalServer::removeServer(CalculatorServerName());
     if (!server_->listen(CalculatorServerName()))
         return false;
-    connect(server_, &QLocalServer::newConnection, this, &SingleInstance::acceptClients);
+    connect(server_, &QLocalServer::newConnection, this, &SingleInstance::AcceptClients);
     return true;
 }
 
-void SingleInstance::acceptClients()
+void SingleInstance::AcceptClients()
 {
     while (QLocalSocket* client = server_->nextPendingConnection()) {
         connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
         connect(client, &QLocalSocket::readyRead, this, [this, client] {
             while (client->canReadLine()) {
                 if (client->readLine().trimmed() == "close")
-                    emit closeRequested();
+                    emit CloseRequested();
             }
         });
     }

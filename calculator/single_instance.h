@@ -19,17 +19,17 @@ public:
 
     // Takes the lock. False when another calculator of this user holds it. Needs no application
     // object, so a second start can end before it opens a display.
-    bool claim();
+    bool Claim();
 
     // Starts listening for close requests; call once the application object exists.
-    bool listen();
+    bool Listen();
 
 signals:
     // A client sent "close".
-    void closeRequested();
+    void CloseRequested();
 
 private:
-    void acceptClients();
+    void AcceptClients();
 
     QLockFile lock_;
     QLocalServer* server_ = nullptr;

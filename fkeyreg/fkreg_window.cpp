@@ -17,9 +17,9 @@ namespace trazor {
 
 namespace {
 
-    QString qText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+    QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-    constexpr int textWidth = 300; // px, width of the wrapped explanations
+    constexpr int TextWidth = 300; // px, width of the wrapped explanations
 
 } // namespace
 
@@ -27,15 +27,15 @@ Fkreg::Fkreg(std::filesystem::path programFolder, OspEnvironment environment, QW
     : QWidget(parent)
     , programFolder_(std::move(programFolder))
     , environment_(std::move(environment))
-    , label1_(new QLabel(qText(fkreg_texts::introduction), this))
+    , label1_(new QLabel(Text(fkreg_texts::Introduction), this))
     , label2_(new QLabel(this))
-    , label3_(new QLabel(qText(fkreg_texts::keyHint), this))
+    , label3_(new QLabel(Text(fkreg_texts::KeyHint), this))
     , image1_(new QLabel(this))
-    , command1_(new QPushButton(qText(fkreg_texts::designCaption), this))
-    , command2_(new QPushButton(qText(fkreg_texts::cancelCaption), this))
+    , command1_(new QPushButton(Text(fkreg_texts::DesignCaption), this))
+    , command2_(new QPushButton(Text(fkreg_texts::CancelCaption), this))
 {
     setObjectName("Fkreg");
-    setWindowTitle(qText(fkreg_texts::windowCaption));
+    setWindowTitle(Text(fkreg_texts::WindowCaption));
     label1_->setObjectName("Label1");
     label2_->setObjectName("Label2");
     label3_->setObjectName("Label3");
@@ -45,8 +45,8 @@ Fkreg::Fkreg(std::filesystem::path programFolder, OspEnvironment environment, QW
 
     label1_->setWordWrap(true);
     label3_->setWordWrap(true);
-    label3_->setFixedWidth(textWidth);
-    image1_->setPixmap(drawKeyPicture());
+    label3_->setFixedWidth(TextWidth);
+    image1_->setPixmap(DrawKeyPicture());
     image1_->setFixedSize(image1_->pixmap().size());
     command1_->setDefault(true);
 
@@ -77,54 +77,54 @@ Fkreg::Fkreg(std::filesystem::path programFolder, OspEnvironment environment, QW
 
 bool Fkreg::Form_Load()
 {
-    if (!isProgramPresent(programFolder_)) {
-        failStartup(fkreg_texts::programMissing);
+    if (!IsProgramPresent(programFolder_)) {
+        FailStartup(fkreg_texts::ProgramMissing);
         return false;
     }
-    const std::optional<std::string> pathName = findFirstKeyFile(environment_.keyFolder());
+    const std::optional<std::string> pathName = FindFirstKeyFile(environment_.KeyFolder());
     if (!pathName) {
-        failStartup(fkreg_texts::pathFileMissing);
+        FailStartup(fkreg_texts::PathFileMissing);
         return false;
     }
-    const std::optional<std::string> captionName = findFirstKeyFile(environment_.captionFolder());
+    const std::optional<std::string> captionName = FindFirstKeyFile(environment_.CaptionFolder());
     if (!captionName) {
-        failStartup(fkreg_texts::captionFileMissing);
+        FailStartup(fkreg_texts::CaptionFileMissing);
         return false;
     }
 
-    files_.pathFile = { environment_.keyFolder(), *pathName, {}, std::string(pathFileLabelPrefix) + *pathName };
+    files_.pathFile = { environment_.KeyFolder(), *pathName, {}, std::string(PathFileLabelPrefix) + *pathName };
     files_.captionFile
-        = { environment_.captionFolder(), *captionName, {}, std::string(captionFileLabelPrefix) + *captionName };
+        = { environment_.CaptionFolder(), *captionName, {}, std::string(CaptionFileLabelPrefix) + *captionName };
     for (KeyFile* file : { &files_.pathFile, &files_.captionFile }) {
-        std::optional<std::string> text = readWholeFile(file->path());
+        std::optional<std::string> text = ReadWholeFile(file->Path());
         if (!text) {
-            failStartup(fillIn(fkreg_texts::cannotRead, { file->label }));
+            FailStartup(FillIn(fkreg_texts::CannotRead, { file->label }));
             return false;
         }
         file->text = std::move(*text);
     }
 
-    registered_ = registeredPosition(files_.pathFile.text);
-    command1_->setText(qText(registered_ != 0 ? fkreg_texts::removeCaption : fkreg_texts::registerCaption));
-    label2_->setText(qText(registered_ != 0 ? fkreg_texts::stateRegistered : fkreg_texts::stateUnregistered));
+    registered_ = RegisteredPosition(files_.pathFile.text);
+    command1_->setText(Text(registered_ != 0 ? fkreg_texts::RemoveCaption : fkreg_texts::RegisterCaption));
+    label2_->setText(Text(registered_ != 0 ? fkreg_texts::StateRegistered : fkreg_texts::StateUnregistered));
     return true;
 }
 
 void Fkreg::Command1_Click()
 {
-    const bool registering = command1_->text() == qText(fkreg_texts::registerCaption);
+    const bool registering = command1_->text() == Text(fkreg_texts::RegisterCaption);
     const KeyChange change
-        = registering ? registerProgram(files_, programPathIn(programFolder_)) : removeProgram(files_);
+        = registering ? RegisterProgram(files_, ProgramPathIn(programFolder_)) : RemoveProgram(files_);
 
     // The form goes before the report; hiding (not closing) keeps the report from ending the program
     // while it is still on screen.
     hide();
     if (change.succeeded)
-        showMessage(QMessageBox::Warning, registering ? fkreg_texts::registered : fkreg_texts::removed, nullptr);
+        ShowMessage(QMessageBox::Warning, registering ? fkreg_texts::Registered : fkreg_texts::Removed, nullptr);
     else
-        showMessage(QMessageBox::Critical, change.message, nullptr);
+        ShowMessage(QMessageBox::Critical, change.message, nullptr);
     done_ = true;
-    emit ended();
+    emit Ended();
 }
 
 void Fkreg::Command2_Click() { close(); }
@@ -134,22 +134,22 @@ void Fkreg::closeEvent(QCloseEvent* event)
     event->accept();
     if (!done_) {
         done_ = true;
-        emit ended();
+        emit Ended();
     }
 }
 
-void Fkreg::showMessage(QMessageBox::Icon icon, std::string_view text, QWidget* parent)
+void Fkreg::ShowMessage(QMessageBox::Icon icon, std::string_view text, QWidget* parent)
 {
-    QMessageBox box(icon, QStringLiteral("Fkreg"), qText(text), QMessageBox::Ok, parent);
+    QMessageBox box(icon, QStringLiteral("Fkreg"), Text(text), QMessageBox::Ok, parent);
     box.exec();
 }
 
-void Fkreg::failStartup(std::string_view text)
+void Fkreg::FailStartup(std::string_view text)
 {
-    showMessage(QMessageBox::Critical, text, this);
+    ShowMessage(QMessageBox::Critical, text, this);
     done_ = true;
     close();
-    emit ended();
+    emit Ended();
 }
 
 } // namespace trazor

@@ -38,20 +38,20 @@ public:
 
 signals:
     // The program's work is over; main() quits on it.
-    void ended();
+    void Ended();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void showMessage(QMessageBox::Icon icon, std::string_view text, QWidget* parent);
-    void failStartup(std::string_view text);
+    void ShowMessage(QMessageBox::Icon icon, std::string_view text, QWidget* parent);
+    void FailStartup(std::string_view text);
 
     std::filesystem::path programFolder_;
     OspEnvironment environment_;
     KeyFiles files_; // both key files as read at start-up
     std::size_t registered_ = 0; // 1-based position of "Trazor" in the path file, 0 when absent
-    bool done_ = false; // `ended` has been emitted
+    bool done_ = false; // `Ended` has been emitted
 
     QLabel* label1_;
     QLabel* label2_;

@@ -17,7 +17,7 @@ namespace {
         std::size_t next = 0;
     };
 
-    Line lineAt(std::string_view text, std::size_t begin)
+    Line LineAt(std::string_view text, std::size_t begin)
     {
         const std::size_t feed = text.find('\n', begin);
         if (feed == std::string_view::npos)
@@ -26,7 +26,7 @@ namespace {
         return { begin, end, feed + 1 };
     }
 
-    std::size_t skipBlanks(std::string_view text, const Line& line)
+    std::size_t SkipBlanks(std::string_view text, const Line& line)
     {
         std::size_t i = line.begin;
         while (i < line.end && (text[i] == ' ' || text[i] == '\t'))
@@ -34,9 +34,9 @@ namespace {
         return i;
     }
 
-    bool lineStartsWith(std::string_view text, const Line& line, std::string_view prefix)
+    bool LineStartsWith(std::string_view text, const Line& line, std::string_view prefix)
     {
-        const std::size_t start = skipBlanks(text, line);
+        const std::size_t start = SkipBlanks(text, line);
         return line.end - start >= prefix.size() && text.compare(start, prefix.size(), prefix) == 0;
     }
 
@@ -46,18 +46,18 @@ namespace {
         std::size_t end = 0;
     };
 
-    std::optional<Section> findSection(std::string_view text, std::string_view header)
+    std::optional<Section> FindSection(std::string_view text, std::string_view header)
     {
         std::size_t pos = 0;
         while (pos < text.size()) {
-            const Line line = lineAt(text, pos);
+            const Line line = LineAt(text, pos);
             pos = line.next;
-            if (!lineStartsWith(text, line, header))
+            if (!LineStartsWith(text, line, header))
                 continue;
             Section section { line.next, text.size() };
             for (std::size_t p = line.next; p < text.size();) {
-                const Line inner = lineAt(text, p);
-                if (lineStartsWith(text, inner, "[")) {
+                const Line inner = LineAt(text, p);
+                if (LineStartsWith(text, inner, "[")) {
                     section.end = inner.begin;
                     break;
                 }
@@ -74,14 +74,14 @@ namespace {
         std::size_t end = 0;
     };
 
-    std::optional<Value> findEntry(std::string_view text, const Section& section, int number)
+    std::optional<Value> FindEntry(std::string_view text, const Section& section, int number)
     {
         const std::string key = "data" + std::to_string(number) + "=";
         for (std::size_t pos = section.begin; pos < section.end;) {
-            const Line line = lineAt(text, pos);
+            const Line line = LineAt(text, pos);
             pos = line.next;
-            if (lineStartsWith(text, line, key)) {
-                const std::size_t valueBegin = skipBlanks(text, line) + key.size();
+            if (LineStartsWith(text, line, key)) {
+                const std::size_t valueBegin = SkipBlanks(text, line) + key.size();
                 return Value { valueBegin, line.end };
             }
         }
@@ -90,17 +90,17 @@ namespace {
 
     // Walks data1 to data8 and returns the first entry for which `pick` holds, with its number.
     template <typename Pick>
-    EntryEdit walkEntries(std::string_view text, std::string_view header, Pick pick,
+    EntryEdit WalkEntries(std::string_view text, std::string_view header, Pick pick,
         std::optional<Value>& picked)
     {
         EntryEdit edit;
-        const std::optional<Section> section = findSection(text, header);
+        const std::optional<Section> section = FindSection(text, header);
         if (!section) {
             edit.outcome = EntryEdit::Outcome::MissingSection;
             return edit;
         }
-        for (int number = 1; number <= keyFileEntryCount; ++number) {
-            const std::optional<Value> value = findEntry(text, *section, number);
+        for (int number = 1; number <= KeyFileEntryCount; ++number) {
+            const std::optional<Value> value = FindEntry(text, *section, number);
             if (!value) {
                 edit.outcome = EntryEdit::Outcome::MissingEntry;
                 edit.entry = number;
@@ -119,10 +119,10 @@ namespace {
 
 } // namespace
 
-EntryEdit registerEntry(std::string_view fileText, std::string_view header, std::string_view value)
+EntryEdit RegisterEntry(std::string_view fileText, std::string_view header, std::string_view value)
 {
     std::optional<Value> freeEntry;
-    EntryEdit edit = walkEntries(
+    EntryEdit edit = WalkEntries(
         fileText, header, [](std::string_view current) { return current.empty(); }, freeEntry);
     if (freeEntry) {
         edit.text.reserve(fileText.size() + value.size());
@@ -133,10 +133,10 @@ EntryEdit registerEntry(std::string_view fileText, std::string_view header, std:
     return edit;
 }
 
-EntryEdit removeEntry(std::string_view fileText, std::string_view header, std::string_view name)
+EntryEdit RemoveEntry(std::string_view fileText, std::string_view header, std::string_view name)
 {
     std::optional<Value> holder;
-    EntryEdit edit = walkEntries(
+    EntryEdit edit = WalkEntries(
         fileText, header,
         [name](std::string_view current) { return FindCp932(current, name) != std::string_view::npos; },
         holder);

@@ -18,9 +18,9 @@
 
 namespace trazor {
 
-constexpr std::string_view pathSectionHeader = "[SuppPath]";
-constexpr std::string_view captionSectionHeader = "[SuppCap]";
-constexpr int keyFileEntryCount = 8; // data1 to data8
+constexpr std::string_view PathSectionHeader = "[SuppPath]";
+constexpr std::string_view CaptionSectionHeader = "[SuppCap]";
+constexpr int KeyFileEntryCount = 8; // data1 to data8
 
 struct EntryEdit {
     enum class Outcome {
@@ -33,15 +33,15 @@ struct EntryEdit {
     int entry = 0; // 1 to 8: the entry changed, or the one missing
     std::string text;
 
-    bool usable() const { return outcome == Outcome::Changed || outcome == Outcome::Unchanged; }
+    bool Usable() const { return outcome == Outcome::Changed || outcome == Outcome::Unchanged; }
 };
 
 // Writes `value` into the first free entry, in entry order. Entries with any value, even one blank,
 // are taken.
-EntryEdit registerEntry(std::string_view fileText, std::string_view header, std::string_view value);
+EntryEdit RegisterEntry(std::string_view fileText, std::string_view header, std::string_view value);
 
 // Empties the value of the first entry, in entry order, whose value contains `name`; the line
 // becomes "dataN=" again. Later entries holding the name stay.
-EntryEdit removeEntry(std::string_view fileText, std::string_view header, std::string_view name);
+EntryEdit RemoveEntry(std::string_view fileText, std::string_view header, std::string_view name);
 
 } // namespace trazor

@@ -8,7 +8,7 @@ namespace trazor {
 
 namespace {
 
-    std::string upperAscii(std::string text)
+    std::string UpperAscii(std::string text)
     {
         for (char& c : text) {
             if (c >= 'a' && c <= 'z')
@@ -17,15 +17,15 @@ namespace {
         return text;
     }
 
-    bool matchesKeyFilePattern(const std::string& name)
+    bool MatchesKeyFilePattern(const std::string& name)
     {
-        const std::string upper = upperAscii(name);
+        const std::string upper = UpperAscii(name);
         return upper.size() >= 6 && upper.starts_with("LV") && upper.ends_with(".INI");
     }
 
 } // namespace
 
-std::optional<std::string> findFirstKeyFile(const std::filesystem::path& folder)
+std::optional<std::string> FindFirstKeyFile(const std::filesystem::path& folder)
 {
     std::error_code error;
     std::filesystem::directory_iterator entries(folder, error);
@@ -37,15 +37,15 @@ std::optional<std::string> findFirstKeyFile(const std::filesystem::path& folder)
         if (!entry.is_regular_file(typeError))
             continue;
         const std::string name = entry.path().filename().string();
-        if (!matchesKeyFilePattern(name))
+        if (!MatchesKeyFilePattern(name))
             continue;
-        if (!first || upperAscii(name) < upperAscii(*first) || (upperAscii(name) == upperAscii(*first) && name < *first))
+        if (!first || UpperAscii(name) < UpperAscii(*first) || (UpperAscii(name) == UpperAscii(*first) && name < *first))
             first = name;
     }
     return first;
 }
 
-std::optional<std::string> readWholeFile(const std::filesystem::path& file)
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& file)
 {
     std::ifstream stream(file, std::ios::binary);
     if (!stream)

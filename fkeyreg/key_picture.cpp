@@ -5,7 +5,7 @@
 
 namespace trazor {
 
-QPixmap drawKeyPicture()
+QPixmap DrawKeyPicture()
 {
     constexpr int width = 120;
     constexpr int height = 176;

@@ -12,7 +12,7 @@ namespace trazor {
 
 namespace {
 
-    std::string twoLines(std::string first, std::string_view second)
+    std::string TwoLines(std::string first, std::string_view second)
     {
         first += '\n';
         first += second;
@@ -20,13 +20,13 @@ namespace {
     }
 
     // Why a file cannot be edited, or nothing when it can.
-    std::optional<std::string> unusableReason(const KeyFile& file, std::string_view header, const EntryEdit& edit)
+    std::optional<std::string> UnusableReason(const KeyFile& file, std::string_view header, const EntryEdit& edit)
     {
         switch (edit.outcome) {
         case EntryEdit::Outcome::MissingSection:
-            return fillIn(fkreg_texts::sectionMissing, { file.label, header });
+            return FillIn(fkreg_texts::SectionMissing, { file.label, header });
         case EntryEdit::Outcome::MissingEntry:
-            return fillIn(fkreg_texts::entryMissing, { file.label, header, "data" + std::to_string(edit.entry) });
+            return FillIn(fkreg_texts::EntryMissing, { file.label, header, "data" + std::to_string(edit.entry) });
         case EntryEdit::Outcome::Changed:
         case EntryEdit::Outcome::Unchanged:
             break;
@@ -34,42 +34,42 @@ namespace {
         return std::nullopt;
     }
 
-    bool replaced(const KeyFile& file, std::string_view bytes)
+    bool Replaced(const KeyFile& file, std::string_view bytes)
     {
-        return ReplaceFile(file.path(), bytes).empty();
+        return ReplaceFile(file.Path(), bytes).empty();
     }
 
     // Checks both edits before writing anything, then writes the path file and the caption file. When
     // the caption file cannot be written the path file is put back, so the key never starts Trazor
     // without its caption or shows a caption without a program.
-    KeyChange applyEdits(const KeyFiles& files, EntryEdit pathEdit, EntryEdit captionEdit)
+    KeyChange ApplyEdits(const KeyFiles& files, EntryEdit pathEdit, EntryEdit captionEdit)
     {
         KeyChange change;
         change.pathEdit = std::move(pathEdit);
         change.captionEdit = std::move(captionEdit);
 
-        if (auto reason = unusableReason(files.pathFile, pathSectionHeader, change.pathEdit)) {
-            change.message = twoLines(*reason, fkreg_texts::nothingChanged);
+        if (auto reason = UnusableReason(files.pathFile, PathSectionHeader, change.pathEdit)) {
+            change.message = TwoLines(*reason, fkreg_texts::NothingChanged);
             return change;
         }
-        if (auto reason = unusableReason(files.captionFile, captionSectionHeader, change.captionEdit)) {
-            change.message = twoLines(*reason, fkreg_texts::nothingChanged);
+        if (auto reason = UnusableReason(files.captionFile, CaptionSectionHeader, change.captionEdit)) {
+            change.message = TwoLines(*reason, fkreg_texts::NothingChanged);
             return change;
         }
 
         const bool pathChanges = change.pathEdit.outcome == EntryEdit::Outcome::Changed;
         const bool captionChanges = change.captionEdit.outcome == EntryEdit::Outcome::Changed;
-        if (pathChanges && !replaced(files.pathFile, change.pathEdit.text)) {
-            change.message = twoLines(fillIn(fkreg_texts::cannotWrite, { files.pathFile.label }),
-                fkreg_texts::nothingChanged);
+        if (pathChanges && !Replaced(files.pathFile, change.pathEdit.text)) {
+            change.message = TwoLines(FillIn(fkreg_texts::CannotWrite, { files.pathFile.label }),
+                fkreg_texts::NothingChanged);
             return change;
         }
-        if (captionChanges && !replaced(files.captionFile, change.captionEdit.text)) {
-            const std::string failed = fillIn(fkreg_texts::cannotWrite, { files.captionFile.label });
-            if (!pathChanges || replaced(files.pathFile, files.pathFile.text))
-                change.message = twoLines(failed, fkreg_texts::nothingChanged);
+        if (captionChanges && !Replaced(files.captionFile, change.captionEdit.text)) {
+            const std::string failed = FillIn(fkreg_texts::CannotWrite, { files.captionFile.label });
+            if (!pathChanges || Replaced(files.pathFile, files.pathFile.text))
+                change.message = TwoLines(failed, fkreg_texts::NothingChanged);
             else
-                change.message = twoLines(failed, fillIn(fkreg_texts::restoreFailed, { files.pathFile.label }));
+                change.message = TwoLines(failed, FillIn(fkreg_texts::RestoreFailed, { files.pathFile.label }));
             return change;
         }
         change.succeeded = true;
@@ -78,45 +78,45 @@ namespace {
 
 } // namespace
 
-bool isProgramPresent(const std::filesystem::path& programFolder)
+bool IsProgramPresent(const std::filesystem::path& programFolder)
 {
     std::error_code error;
-    return std::filesystem::is_regular_file(programFolder / programFileName, error);
+    return std::filesystem::is_regular_file(programFolder / ProgramFileName, error);
 }
 
-std::string programPathIn(const std::filesystem::path& programFolder)
+std::string ProgramPathIn(const std::filesystem::path& programFolder)
 {
-    std::filesystem::path program = programFolder / programFileName;
+    std::filesystem::path program = programFolder / ProgramFileName;
     return program.make_preferred().string();
 }
 
-std::size_t registeredPosition(std::string_view pathFileText)
+std::size_t RegisteredPosition(std::string_view pathFileText)
 {
-    const std::size_t found = FindCp932(pathFileText, fkreg_texts::programName);
+    const std::size_t found = FindCp932(pathFileText, fkreg_texts::ProgramName);
     return found == std::string_view::npos ? 0 : found + 1;
 }
 
-KeyChange registerProgram(const KeyFiles& files, std::string_view programPath)
+KeyChange RegisterProgram(const KeyFiles& files, std::string_view programPath)
 {
     // The control reads the path as CP932. A character that would not read back as itself (the
     // yen sign would come back as a backslash) is refused like one CP932 has no code for.
     const Cp932Bytes path = EncodeCp932(FromUtf8(programPath));
     if (path.unencodableAt != std::u16string_view::npos) {
         KeyChange change;
-        change.message = twoLines(std::string(fkreg_texts::folderNotCp932), fkreg_texts::nothingChanged);
+        change.message = TwoLines(std::string(fkreg_texts::FolderNotCp932), fkreg_texts::NothingChanged);
         return change;
     }
-    return applyEdits(files, registerEntry(files.pathFile.text, pathSectionHeader, path.bytes),
-        registerEntry(files.captionFile.text, captionSectionHeader, keyCaptionCp932));
+    return ApplyEdits(files, RegisterEntry(files.pathFile.text, PathSectionHeader, path.bytes),
+        RegisterEntry(files.captionFile.text, CaptionSectionHeader, KeyCaptionCp932));
 }
 
-KeyChange removeProgram(const KeyFiles& files)
+KeyChange RemoveProgram(const KeyFiles& files)
 {
-    return applyEdits(files, removeEntry(files.pathFile.text, pathSectionHeader, fkreg_texts::programName),
-        removeEntry(files.captionFile.text, captionSectionHeader, keyCaptionCp932));
+    return ApplyEdits(files, RemoveEntry(files.pathFile.text, PathSectionHeader, fkreg_texts::ProgramName),
+        RemoveEntry(files.captionFile.text, CaptionSectionHeader, KeyCaptionCp932));
 }
 
-std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> arguments)
+std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> arguments)
 {
     std::string result;
     for (std::size_t i = 0; i < pattern.size(); ++i) {

@@ -11,9 +11,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t copied = 0;
     KeypadEngine engine([&](const std::string& text) { copied += text.size(); });
     for (std::size_t i = 0; i < size; ++i) {
-        engine.press(static_cast<CalcKey>(data[i] % keyCount));
+        engine.Press(static_cast<CalcKey>(data[i] % keyCount));
         // The display never grows without bound: entries hold at most 15 digits.
-        if (engine.display().size() > 64)
+        if (engine.Display().size() > 64)
             __builtin_trap();
     }
     return 0;

@@ -11,7 +11,7 @@ OspEnvironment::OspEnvironment(std::filesystem::path root)
 {
 }
 
-OspEnvironment OspEnvironment::fromEnvironment()
+OspEnvironment OspEnvironment::FromEnvironment()
 {
     const char* value = std::getenv("TRAZOR_OSP_ROOT");
     if (value != nullptr && *value != '\0')
@@ -25,36 +25,36 @@ OspEnvironment OspEnvironment::fromEnvironment()
 #endif
 }
 
-std::filesystem::path OspEnvironment::markerFile() const
+std::filesystem::path OspEnvironment::MarkerFile() const
 {
     if (windowsDrives_)
         return std::filesystem::path("C:\\OSP-P\\OSPMNGCD.CNC");
     return root_ / "OSP-P" / "OSPMNGCD.CNC";
 }
 
-std::filesystem::path OspEnvironment::programFolder() const
+std::filesystem::path OspEnvironment::ProgramFolder() const
 {
     if (windowsDrives_)
         return std::filesystem::path("D:\\MD1");
     return root_ / "MD1";
 }
 
-std::filesystem::path OspEnvironment::keyFolder() const
+std::filesystem::path OspEnvironment::KeyFolder() const
 {
     if (windowsDrives_)
         return std::filesystem::path("C:\\OSP-P\\V-FKEY");
     return root_ / "OSP-P" / "V-FKEY";
 }
 
-std::filesystem::path OspEnvironment::captionFolder() const
+std::filesystem::path OspEnvironment::CaptionFolder() const
 {
-    return keyFolder() / "JPN";
+    return KeyFolder() / "JPN";
 }
 
-bool OspEnvironment::isOnControl() const
+bool OspEnvironment::IsOnControl() const
 {
     std::error_code error;
-    return std::filesystem::exists(markerFile(), error);
+    return std::filesystem::exists(MarkerFile(), error);
 }
 
 } // namespace trazor

@@ -27,24 +27,24 @@ public:
     explicit OspEnvironment(std::filesystem::path root);
 
     // Root from TRAZOR_OSP_ROOT, or the platform default described above.
-    static OspEnvironment fromEnvironment();
+    static OspEnvironment FromEnvironment();
 
-    const std::filesystem::path& root() const { return root_; }
+    const std::filesystem::path& Root() const { return root_; }
 
     // The file whose presence means "running on the control"; its content is never read.
-    std::filesystem::path markerFile() const;
+    std::filesystem::path MarkerFile() const;
     // The folder where the open and save dialogs start on the control.
-    std::filesystem::path programFolder() const;
+    std::filesystem::path ProgramFolder() const;
     // Folder of the function-key path files (LV*.INI with a [SuppPath] section).
-    std::filesystem::path keyFolder() const;
+    std::filesystem::path KeyFolder() const;
     // Folder of the Japanese function-key caption files (LV*.INI with a [SuppCap] section).
-    std::filesystem::path captionFolder() const;
+    std::filesystem::path CaptionFolder() const;
 
     // Title of the control's operator screen window.
-    static constexpr std::string_view operatorScreenTitle = "OSP-P100 HMI";
+    static constexpr std::string_view OperatorScreenTitle = "OSP-P100 HMI";
 
     // True when the marker file exists.
-    bool isOnControl() const;
+    bool IsOnControl() const;
 
 private:
     std::filesystem::path root_;

@@ -183,10 +183,10 @@ namespace {
         type("G");
         EXPECT_TRUE(highlighted(button("Command4")));
         EXPECT_TRUE(label("Label1")->isVisible());
-        EXPECT_EQ(label("Label1")->text(), Text(calc_texts::promptSpindleSpeed));
+        EXPECT_EQ(label("Label1")->text(), Text(calc_texts::PromptSpindleSpeed));
         type("1000=0.2=100=");
-        EXPECT_GE(label("Label1")->width(), window->twipsToPixels(1150));
-        EXPECT_EQ(label("Label1")->text(), Text(calc_texts::labelMachiningTime));
+        EXPECT_GE(label("Label1")->width(), window->TwipsToPixels(1150));
+        EXPECT_EQ(label("Label1")->text(), Text(calc_texts::LabelMachiningTime));
         type("!");
         EXPECT_FALSE(highlighted(button("Command4")));
         EXPECT_FALSE(label("Label1")->isVisible());
@@ -212,7 +212,7 @@ namespace {
 
     TEST_F(CalculatorWindowTest, PlacedNearTheScreenBottomAndClearedWhenActivated)
     {
-        window->placeOnScreen();
+        window->PlaceOnScreen();
         const QRect screen = window->screen()->geometry();
         const QRect frame = window->frameGeometry();
         const double pixelsPerTwip = window->logicalDpiX() / 1440.0;

@@ -120,7 +120,7 @@ namespace {
         for (const auto& c : cases) {
             RecordingCalculator calculator;
             EXPECT_EQ(calculator.type(c.keys), c.display) << c.keys;
-            EXPECT_EQ(calculator.engine.memoryMarkVisible(), c.mark) << c.keys;
+            EXPECT_EQ(calculator.engine.MemoryMarkVisible(), c.mark) << c.keys;
         }
     }
 
@@ -128,13 +128,13 @@ namespace {
     {
         RecordingCalculator calculator;
         calculator.type("~");
-        EXPECT_TRUE(calculator.engine.shiftLatched());
+        EXPECT_TRUE(calculator.engine.ShiftLatched());
         calculator.type("~");
-        EXPECT_FALSE(calculator.engine.shiftLatched());
+        EXPECT_FALSE(calculator.engine.ShiftLatched());
         for (const char* key : { "1", ".", "+", "R", "!", "<", "P" }) {
             calculator.type("~");
             calculator.type(key);
-            EXPECT_FALSE(calculator.engine.shiftLatched()) << key;
+            EXPECT_FALSE(calculator.engine.ShiftLatched()) << key;
         }
     }
 

@@ -23,13 +23,13 @@ namespace {
             std::string prompt;
             int promptWidthTwips;
         } cases[] = {
-            { "N150=50=", "955", "955", std::string(promptSpindleSpeed), 0 },
-            { "N100+50=50=", "955", "955", std::string(promptSpindleSpeed), 0 }, // arithmetic in an input
-            { "N150=50==", "955", "955", std::string(promptSpindleSpeed), 0 }, // a finished mode stays
-            { "V1000=40=", "126", "126", std::string(promptCuttingSpeed), 0 },
-            { "F2=6.3=0.8=", "0.201", "0.201", std::string(labelFeedResult), 0 },
-            { "F1=1.6=0.8=", "0.202", "0.202", std::string(labelFeedResult), 0 },
-            { "G1000=0.2=100=", "00:00:30.0", "00:00:30.0", std::string(labelMachiningTime), 1150 },
+            { "N150=50=", "955", "955", std::string(PromptSpindleSpeed), 0 },
+            { "N100+50=50=", "955", "955", std::string(PromptSpindleSpeed), 0 }, // arithmetic in an input
+            { "N150=50==", "955", "955", std::string(PromptSpindleSpeed), 0 }, // a finished mode stays
+            { "V1000=40=", "126", "126", std::string(PromptCuttingSpeed), 0 },
+            { "F2=6.3=0.8=", "0.201", "0.201", std::string(LabelFeedResult), 0 },
+            { "F1=1.6=0.8=", "0.202", "0.202", std::string(LabelFeedResult), 0 },
+            { "G1000=0.2=100=", "00:00:30.0", "00:00:30.0", std::string(LabelMachiningTime), 1150 },
             { "H30=15=0=", "30.25", "30.25", "30度15分00秒  =", 0 },
             { "H10=5=30=", "10.092", "10.092", "10度05分30秒  =", 0 },
             { "30.25~H", "30'15'0", "30'15'0", "30.25度  =", 1100 },
@@ -39,8 +39,8 @@ namespace {
             RecordingCalculator calculator;
             EXPECT_EQ(calculator.type(c.keys), c.display) << c.keys;
             EXPECT_EQ(calculator.clipboard, c.clipboard) << c.keys;
-            EXPECT_EQ(calculator.engine.prompt(), c.prompt) << c.keys;
-            EXPECT_EQ(calculator.engine.promptWidthTwips(), c.promptWidthTwips) << c.keys;
+            EXPECT_EQ(calculator.engine.Prompt(), c.prompt) << c.keys;
+            EXPECT_EQ(calculator.engine.PromptWidthTwips(), c.promptWidthTwips) << c.keys;
         }
     }
 
@@ -50,17 +50,17 @@ namespace {
             const char* keys;
             std::string prompt;
         } cases[] = {
-            { "N", std::string(promptCuttingSpeed) },
-            { "N150=", std::string(promptDiameter) },
-            { "V", std::string(promptSpindleSpeed) },
-            { "V1000=", std::string(promptDiameter) },
-            { "F", std::string(promptRoughnessKind) },
-            { "F2=", std::string(promptRoughness) },
-            { "F2=6.3=", std::string(promptNoseRadius) },
-            { "G", std::string(promptSpindleSpeed) },
-            { "G1000=", std::string(promptFeed) },
-            { "G1000=0.2=", std::string(promptLength) },
-            { "H", std::string(promptDegrees) },
+            { "N", std::string(PromptCuttingSpeed) },
+            { "N150=", std::string(PromptDiameter) },
+            { "V", std::string(PromptSpindleSpeed) },
+            { "V1000=", std::string(PromptDiameter) },
+            { "F", std::string(PromptRoughnessKind) },
+            { "F2=", std::string(PromptRoughness) },
+            { "F2=6.3=", std::string(PromptNoseRadius) },
+            { "G", std::string(PromptSpindleSpeed) },
+            { "G1000=", std::string(PromptFeed) },
+            { "G1000=0.2=", std::string(PromptLength) },
+            { "H", std::string(PromptDegrees) },
             { "H30=", "30度　分 =" },
             { "H30=15=", "30度15分  秒 =" },
             { "H1.5=7=", "1.5度07分  秒 =" },
@@ -68,7 +68,7 @@ namespace {
         for (const auto& c : cases) {
             RecordingCalculator calculator;
             EXPECT_EQ(calculator.type(c.keys), "0.") << c.keys;
-            EXPECT_EQ(calculator.engine.prompt(), c.prompt) << c.keys;
+            EXPECT_EQ(calculator.engine.Prompt(), c.prompt) << c.keys;
         }
     }
 
@@ -91,26 +91,26 @@ namespace {
         }
         RecordingCalculator calculator;
         calculator.type("N150=0=");
-        EXPECT_EQ(calculator.engine.prompt(), promptDiameter);
-        EXPECT_EQ(calculator.engine.activeFormula(), FormulaMode::SpindleSpeed);
+        EXPECT_EQ(calculator.engine.Prompt(), PromptDiameter);
+        EXPECT_EQ(calculator.engine.ActiveFormula(), FormulaMode::SpindleSpeed);
     }
 
     TEST(FormulaModes, AFormulaKeyClearsAllAndEndsTheOtherMode)
     {
         RecordingCalculator calculator;
         calculator.type("5M3+~N");
-        EXPECT_EQ(calculator.engine.display(), "0.");
-        EXPECT_FALSE(calculator.engine.memoryMarkVisible());
-        EXPECT_FALSE(calculator.engine.shiftLatched());
-        EXPECT_EQ(calculator.engine.activeFormula(), FormulaMode::SpindleSpeed);
+        EXPECT_EQ(calculator.engine.Display(), "0.");
+        EXPECT_FALSE(calculator.engine.MemoryMarkVisible());
+        EXPECT_FALSE(calculator.engine.ShiftLatched());
+        EXPECT_EQ(calculator.engine.ActiveFormula(), FormulaMode::SpindleSpeed);
         EXPECT_EQ(calculator.type("4="), "0."); // 4 is V; 3 + was cleared
         calculator.type("V");
-        EXPECT_EQ(calculator.engine.activeFormula(), FormulaMode::CuttingSpeed);
-        EXPECT_EQ(calculator.engine.prompt(), promptSpindleSpeed);
+        EXPECT_EQ(calculator.engine.ActiveFormula(), FormulaMode::CuttingSpeed);
+        EXPECT_EQ(calculator.engine.Prompt(), PromptSpindleSpeed);
         calculator.type("!");
-        EXPECT_EQ(calculator.engine.activeFormula(), FormulaMode::None);
-        EXPECT_EQ(calculator.engine.prompt(), "");
-        EXPECT_TRUE(calculator.engine.memoryMarkVisible());
+        EXPECT_EQ(calculator.engine.ActiveFormula(), FormulaMode::None);
+        EXPECT_EQ(calculator.engine.Prompt(), "");
+        EXPECT_TRUE(calculator.engine.MemoryMarkVisible());
     }
 
     TEST(Formulas, SpindleAndCuttingSpeedAndFeed)

@@ -11,32 +11,32 @@ const std::string& RecordingCalculator::type(std::string_view keys)
     for (char c : keys) {
         switch (c) {
         case '~':
-            engine.press(CalcKeyFor(SpecialKey::Shift));
+            engine.Press(CalcKeyFor(SpecialKey::Shift));
             break;
         case '!':
-            engine.press(CalcKeyFor(SpecialKey::Escape));
+            engine.Press(CalcKeyFor(SpecialKey::Escape));
             break;
         case '<':
-            engine.press(CalcKeyFor(SpecialKey::Backspace));
+            engine.Press(CalcKeyFor(SpecialKey::Backspace));
             break;
         case '\n':
-            engine.press(CalcKeyFor(SpecialKey::Enter));
+            engine.Press(CalcKeyFor(SpecialKey::Enter));
             break;
         case '_':
-            engine.press(CalcKey::ChangeSign);
+            engine.Press(CalcKey::ChangeSign);
             break;
         case '&':
-            engine.press(CalcKey::MemoryPlus);
+            engine.Press(CalcKey::MemoryPlus);
             break;
         default: {
-            const auto key = CalcKeyFor(c, engine.shiftLatched());
+            const auto key = CalcKeyFor(c, engine.ShiftLatched());
             if (!key)
                 throw std::invalid_argument(std::string("no calculator key for ") + c);
-            engine.press(*key);
+            engine.Press(*key);
         }
         }
     }
-    return engine.display();
+    return engine.Display();
 }
 
 } // namespace trazor::testing

@@ -94,23 +94,23 @@ namespace {
         const std::string unusable = test::crlfLines({ "[SuppPath]", "data1=x" });
         const std::vector<ClickCase> cases = {
             { "register", samplePathFile({ "data1=C:\\A\\a.exe", "data2=" }), sampleCaptionFile({ "data1=" }),
-                fkreg_texts::stateUnregistered, fkreg_texts::registerCaption, QMessageBox::Warning,
-                qText(fkreg_texts::registered), samplePathFile({ "data1=C:\\A\\a.exe", "data2=" + program }),
+                fkreg_texts::StateUnregistered, fkreg_texts::RegisterCaption, QMessageBox::Warning,
+                qText(fkreg_texts::Registered), samplePathFile({ "data1=C:\\A\\a.exe", "data2=" + program }),
                 sampleCaptionFile({ "data1=トレーザー" }) },
             { "remove", samplePathFile({ "data1=/opt/Trazor" }), sampleCaptionFile({ "data1=トレーザー" }),
-                fkreg_texts::stateRegistered, fkreg_texts::removeCaption, QMessageBox::Warning,
-                qText(fkreg_texts::removed), samplePathFile({ "data1=" }), sampleCaptionFile({ "data1=" }) },
-            { "unusable path file", unusable, sampleCaptionFile({ "data1=" }), fkreg_texts::stateUnregistered,
-                fkreg_texts::registerCaption, QMessageBox::Critical,
+                fkreg_texts::StateRegistered, fkreg_texts::RemoveCaption, QMessageBox::Warning,
+                qText(fkreg_texts::Removed), samplePathFile({ "data1=" }), sampleCaptionFile({ "data1=" }) },
+            { "unusable path file", unusable, sampleCaptionFile({ "data1=" }), fkreg_texts::StateUnregistered,
+                fkreg_texts::RegisterCaption, QMessageBox::Critical,
                 QStringLiteral("\\V-FKEY\\LV01.INI") + qText("ファイルの[SuppPath]セクションにdata2がありません。\n")
-                    + qText(fkreg_texts::nothingChanged),
+                    + qText(fkreg_texts::NothingChanged),
                 unusable, sampleCaptionFile({ "data1=" }) },
         };
         for (const ClickCase& c : cases) {
             SCOPED_TRACE(c.name);
             install(c.pathBefore, c.captionBefore);
-            Fkreg form(programFolder.path(), OspEnvironment::fromEnvironment());
-            QSignalSpy ended(&form, &Fkreg::ended);
+            Fkreg form(programFolder.path(), OspEnvironment::FromEnvironment());
+            QSignalSpy ended(&form, &Fkreg::Ended);
             ASSERT_TRUE(form.Form_Load());
             form.show();
             EXPECT_EQ(control<QLabel>(form, "Label2")->text(), qText(c.state));
@@ -135,16 +135,16 @@ namespace {
         const std::string pathText = test::samplePathFile({ "data1=" });
         const std::string captionText = test::sampleCaptionFile({ "data1=" });
         install(pathText, captionText);
-        Fkreg form(programFolder.path(), OspEnvironment::fromEnvironment());
-        QSignalSpy ended(&form, &Fkreg::ended);
+        Fkreg form(programFolder.path(), OspEnvironment::FromEnvironment());
+        QSignalSpy ended(&form, &Fkreg::Ended);
         ASSERT_TRUE(form.Form_Load());
         form.show();
-        EXPECT_EQ(form.windowTitle(), qText(fkreg_texts::windowCaption));
-        EXPECT_EQ(control<QLabel>(form, "Label1")->text(), qText(fkreg_texts::introduction));
-        EXPECT_EQ(control<QLabel>(form, "Label3")->text(), qText(fkreg_texts::keyHint));
+        EXPECT_EQ(form.windowTitle(), qText(fkreg_texts::WindowCaption));
+        EXPECT_EQ(control<QLabel>(form, "Label1")->text(), qText(fkreg_texts::Introduction));
+        EXPECT_EQ(control<QLabel>(form, "Label3")->text(), qText(fkreg_texts::KeyHint));
         EXPECT_FALSE(control<QLabel>(form, "Image1")->pixmap().isNull());
         QPushButton* command2 = control<QPushButton>(form, "Command2");
-        EXPECT_EQ(command2->text(), qText(fkreg_texts::cancelCaption));
+        EXPECT_EQ(command2->text(), qText(fkreg_texts::CancelCaption));
 
         command2->click();
 
@@ -165,9 +165,9 @@ namespace {
     TEST_F(FkregWindow, StartupChecksInOrder)
     {
         const std::vector<StartupCase> cases = {
-            { "no program, no key files", false, false, false, fkreg_texts::programMissing },
-            { "no path file", true, false, true, fkreg_texts::pathFileMissing },
-            { "no caption file", true, true, false, fkreg_texts::captionFileMissing },
+            { "no program, no key files", false, false, false, fkreg_texts::ProgramMissing },
+            { "no path file", true, false, true, fkreg_texts::PathFileMissing },
+            { "no caption file", true, true, false, fkreg_texts::CaptionFileMissing },
         };
         for (const StartupCase& c : cases) {
             SCOPED_TRACE(c.name);
@@ -180,8 +180,8 @@ namespace {
             if (c.captionFile)
                 writeBytes(captionFile(), test::sampleCaptionFile({ "data1=" }));
 
-            Fkreg form(programFolder.path(), OspEnvironment::fromEnvironment());
-            QSignalSpy ended(&form, &Fkreg::ended);
+            Fkreg form(programFolder.path(), OspEnvironment::FromEnvironment());
+            QSignalSpy ended(&form, &Fkreg::Ended);
             MessageBoxAnswer answer;
             EXPECT_FALSE(form.Form_Load());
             EXPECT_EQ(answer.count, 1);

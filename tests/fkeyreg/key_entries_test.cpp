@@ -60,7 +60,7 @@ namespace {
         };
         for (const RegisterCase& c : cases) {
             SCOPED_TRACE(c.name);
-            const EntryEdit edit = registerEntry(c.before, pathSectionHeader, programPath);
+            const EntryEdit edit = RegisterEntry(c.before, PathSectionHeader, programPath);
             EXPECT_EQ(edit.outcome, c.outcome);
             EXPECT_EQ(edit.entry, c.entry);
             if (c.outcome == Outcome::Changed) {
@@ -81,7 +81,7 @@ namespace {
 
     TEST(RemoveEntry, EmptiesFirstEntryHoldingTheName)
     {
-        const std::string caption = std::string(keyCaptionCp932);
+        const std::string caption = std::string(KeyCaptionCp932);
         const std::vector<RemoveCase> cases = {
             { "only the first of two", "[SuppPath]",
                 samplePathFile({ "data1=C:\\A\\a.exe", "data2=D:\\X\\Trazor.exe", "data3=E:\\Trazor.exe" }),
@@ -107,7 +107,7 @@ namespace {
         };
         for (const RemoveCase& c : cases) {
             SCOPED_TRACE(c.name);
-            const EntryEdit edit = removeEntry(c.before, c.header, c.nameToRemove);
+            const EntryEdit edit = RemoveEntry(c.before, c.header, c.nameToRemove);
             EXPECT_EQ(edit.outcome, c.outcome);
             EXPECT_EQ(edit.entry, c.entry);
             if (c.outcome == Outcome::Changed) {
@@ -118,9 +118,9 @@ namespace {
 
     TEST(RegisteredPosition, FindsTheNameAnywhereInTheFileButNotInsideCharacters)
     {
-        EXPECT_EQ(registeredPosition(cp932("; Trazor\r\n[SuppPath]\r\ndata1=\r\n")), 3u);
-        EXPECT_EQ(registeredPosition(samplePathFile({ "data1=C:\\サrazor\\a.exe" })), 0u);
-        EXPECT_EQ(registeredPosition(samplePathFile({ "data1=" })), 0u);
+        EXPECT_EQ(RegisteredPosition(cp932("; Trazor\r\n[SuppPath]\r\ndata1=\r\n")), 3u);
+        EXPECT_EQ(RegisteredPosition(samplePathFile({ "data1=C:\\サrazor\\a.exe" })), 0u);
+        EXPECT_EQ(RegisteredPosition(samplePathFile({ "data1=" })), 0u);
     }
 
 } // namespace

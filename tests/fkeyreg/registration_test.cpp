@@ -24,11 +24,11 @@ namespace {
         KeyFiles place(const std::string& pathText, const std::string& captionText)
         {
             const OspEnvironment environment(root.path());
-            writeBytes(environment.keyFolder() / "LV01.INI", pathText);
-            writeBytes(environment.captionFolder() / "LV01.INI", captionText);
+            writeBytes(environment.KeyFolder() / "LV01.INI", pathText);
+            writeBytes(environment.CaptionFolder() / "LV01.INI", captionText);
             KeyFiles files;
-            files.pathFile = { environment.keyFolder(), "LV01.INI", pathText, "\\V-FKEY\\LV01.INI" };
-            files.captionFile = { environment.captionFolder(), "LV01.INI", captionText, "\\JPN\\LV01.INI" };
+            files.pathFile = { environment.KeyFolder(), "LV01.INI", pathText, "\\V-FKEY\\LV01.INI" };
+            files.captionFile = { environment.CaptionFolder(), "LV01.INI", captionText, "\\JPN\\LV01.INI" };
             return files;
         }
 
@@ -40,14 +40,14 @@ namespace {
         const KeyFiles files = place(samplePathFile({ "data1=C:\\A\\a.exe", "data2=C:\\B\\b.exe", "data3=", "data4=" }),
             sampleCaptionFile({ "data1=計算機", "data2=", "data3=", "data4=" }));
 
-        const KeyChange change = registerProgram(files, "/opt/ツール/Trazor");
+        const KeyChange change = RegisterProgram(files, "/opt/ツール/Trazor");
 
         ASSERT_TRUE(change.succeeded) << change.message;
         EXPECT_EQ(change.pathEdit.entry, 3);
         EXPECT_EQ(change.captionEdit.entry, 2);
-        EXPECT_EQ(readBytes(files.pathFile.path()),
+        EXPECT_EQ(readBytes(files.pathFile.Path()),
             samplePathFile({ "data1=C:\\A\\a.exe", "data2=C:\\B\\b.exe", "data3=/opt/ツール/Trazor", "data4=" }));
-        EXPECT_EQ(readBytes(files.captionFile.path()),
+        EXPECT_EQ(readBytes(files.captionFile.Path()),
             sampleCaptionFile({ "data1=計算機", "data2=トレーザー", "data3=", "data4=" }));
         // Nothing but the key files is left in their folders.
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(files.pathFile.folder), {}), 2); // + JPN
@@ -59,15 +59,15 @@ namespace {
         const std::string full
             = samplePathFile({ "data1=a", "data2=b", "data3=c", "data4=d", "data5=e", "data6=f", "data7=g", "data8=h" });
         const KeyFiles files = place(full, sampleCaptionFile({ "data1=" }));
-        const auto pathTime = std::filesystem::last_write_time(files.pathFile.path());
+        const auto pathTime = std::filesystem::last_write_time(files.pathFile.Path());
 
-        const KeyChange change = registerProgram(files, "/opt/Trazor");
+        const KeyChange change = RegisterProgram(files, "/opt/Trazor");
 
         EXPECT_TRUE(change.succeeded); // the completion message is shown all the same
         EXPECT_EQ(change.pathEdit.outcome, EntryEdit::Outcome::Unchanged);
-        EXPECT_EQ(readBytes(files.pathFile.path()), full);
-        EXPECT_EQ(std::filesystem::last_write_time(files.pathFile.path()), pathTime);
-        EXPECT_EQ(readBytes(files.captionFile.path()), sampleCaptionFile({ "data1=トレーザー" }));
+        EXPECT_EQ(readBytes(files.pathFile.Path()), full);
+        EXPECT_EQ(std::filesystem::last_write_time(files.pathFile.Path()), pathTime);
+        EXPECT_EQ(readBytes(files.captionFile.Path()), sampleCaptionFile({ "data1=トレーザー" }));
     }
 
     struct UnusableCase {
@@ -79,7 +79,7 @@ namespace {
 
     TEST_F(KeyFileCopies, UnusableFileStopsBothWrites)
     {
-        const std::string nothingChanged = "\n" + std::string(fkreg_texts::nothingChanged);
+        const std::string nothingChanged = "\n" + std::string(fkreg_texts::NothingChanged);
         const std::vector<UnusableCase> cases = {
             { "caption file without its section", samplePathFile({ "data1=" }), test::crlfLines({ "[Other]", "data1=" }),
                 "\\JPN\\LV01.INIファイルに[SuppCap]セクションがありません。" + nothingChanged },
@@ -90,11 +90,11 @@ namespace {
         for (const UnusableCase& c : cases) {
             SCOPED_TRACE(c.name);
             const KeyFiles files = place(c.pathText, c.captionText);
-            const KeyChange change = registerProgram(files, "/opt/Trazor");
+            const KeyChange change = RegisterProgram(files, "/opt/Trazor");
             EXPECT_FALSE(change.succeeded);
             EXPECT_EQ(change.message, c.message);
-            EXPECT_EQ(readBytes(files.pathFile.path()), c.pathText);
-            EXPECT_EQ(readBytes(files.captionFile.path()), c.captionText);
+            EXPECT_EQ(readBytes(files.pathFile.Path()), c.pathText);
+            EXPECT_EQ(readBytes(files.captionFile.Path()), c.captionText);
         }
     }
 
@@ -103,12 +103,12 @@ namespace {
         KeyFiles files = place(samplePathFile({ "data1=" }), sampleCaptionFile({ "data1=" }));
         files.captionFile.folder = root.path() / "gone"; // cannot be written
 
-        const KeyChange change = registerProgram(files, "/opt/Trazor");
+        const KeyChange change = RegisterProgram(files, "/opt/Trazor");
 
         EXPECT_FALSE(change.succeeded);
         EXPECT_EQ(change.message,
-            "\\JPN\\LV01.INIファイルに書き込めません。\n" + std::string(fkreg_texts::nothingChanged));
-        EXPECT_EQ(readBytes(files.pathFile.path()), samplePathFile({ "data1=" }));
+            "\\JPN\\LV01.INIファイルに書き込めません。\n" + std::string(fkreg_texts::NothingChanged));
+        EXPECT_EQ(readBytes(files.pathFile.Path()), samplePathFile({ "data1=" }));
     }
 
     TEST_F(KeyFileCopies, FolderNotWritableInCp932IsRefused)
@@ -122,11 +122,11 @@ namespace {
         for (const char* folder : folders) {
             SCOPED_TRACE(folder);
             const KeyFiles files = place(samplePathFile({ "data1=" }), sampleCaptionFile({ "data1=" }));
-            const KeyChange change = registerProgram(files, folder);
+            const KeyChange change = RegisterProgram(files, folder);
             EXPECT_EQ(change.message,
-                std::string(fkreg_texts::folderNotCp932) + "\n" + std::string(fkreg_texts::nothingChanged));
-            EXPECT_EQ(readBytes(files.pathFile.path()), samplePathFile({ "data1=" }));
-            EXPECT_EQ(readBytes(files.captionFile.path()), sampleCaptionFile({ "data1=" }));
+                std::string(fkreg_texts::FolderNotCp932) + "\n" + std::string(fkreg_texts::NothingChanged));
+            EXPECT_EQ(readBytes(files.pathFile.Path()), samplePathFile({ "data1=" }));
+            EXPECT_EQ(readBytes(files.captionFile.Path()), sampleCaptionFile({ "data1=" }));
         }
     }
 
@@ -136,40 +136,40 @@ namespace {
         const KeyFiles files = place(samplePathFile({ "data1=" }), sampleCaptionFile({ "data1=" }));
         const std::string typed = "/opt/\xE3\x80\x9C/Trazor";
         const std::string written = "data1=/opt/\x81\x60/Trazor\r\n";
-        ASSERT_TRUE(registerProgram(files, typed).succeeded);
-        EXPECT_NE(readBytes(files.pathFile.path()).find(written), std::string::npos);
+        ASSERT_TRUE(RegisterProgram(files, typed).succeeded);
+        EXPECT_NE(readBytes(files.pathFile.Path()).find(written), std::string::npos);
     }
 
-    TEST(Cp932, CaptionBytes) { EXPECT_EQ(test::cp932(fkreg_texts::keyCaption), keyCaptionCp932); }
+    TEST(Cp932, CaptionBytes) { EXPECT_EQ(test::cp932(fkreg_texts::KeyCaption), KeyCaptionCp932); }
 
     TEST(FindFirstKeyFile, FirstMatchingRegularFileInNameOrder)
     {
         test::TemporaryFolder folder;
-        EXPECT_EQ(findFirstKeyFile(folder.path() / "missing"), std::nullopt);
+        EXPECT_EQ(FindFirstKeyFile(folder.path() / "missing"), std::nullopt);
         writeBytes(folder.path() / "LV.TXT", "");
         writeBytes(folder.path() / "XLV01.INI", "");
-        EXPECT_EQ(findFirstKeyFile(folder.path()), std::nullopt);
+        EXPECT_EQ(FindFirstKeyFile(folder.path()), std::nullopt);
         std::filesystem::create_directory(folder.path() / "LV00.INI");
         writeBytes(folder.path() / "LV03.INI", "");
         writeBytes(folder.path() / "lv02.ini", "");
-        EXPECT_EQ(findFirstKeyFile(folder.path()), "lv02.ini");
+        EXPECT_EQ(FindFirstKeyFile(folder.path()), "lv02.ini");
     }
 
     TEST(OspEnvironment, PathsBelowTheRootFromTheEnvironment)
     {
         test::TemporaryFolder root;
         ::setenv("TRAZOR_OSP_ROOT", root.path().c_str(), 1);
-        const OspEnvironment environment = OspEnvironment::fromEnvironment();
+        const OspEnvironment environment = OspEnvironment::FromEnvironment();
         ::unsetenv("TRAZOR_OSP_ROOT");
 
-        EXPECT_EQ(environment.markerFile(), root.path() / "OSP-P" / "OSPMNGCD.CNC");
-        EXPECT_EQ(environment.programFolder(), root.path() / "MD1");
-        EXPECT_EQ(environment.keyFolder(), root.path() / "OSP-P" / "V-FKEY");
-        EXPECT_EQ(environment.captionFolder(), root.path() / "OSP-P" / "V-FKEY" / "JPN");
-        EXPECT_FALSE(environment.isOnControl());
-        writeBytes(environment.markerFile(), "");
-        EXPECT_TRUE(environment.isOnControl());
-        EXPECT_EQ(OspEnvironment::fromEnvironment().keyFolder(), std::filesystem::path("/OSP-P/V-FKEY"));
+        EXPECT_EQ(environment.MarkerFile(), root.path() / "OSP-P" / "OSPMNGCD.CNC");
+        EXPECT_EQ(environment.ProgramFolder(), root.path() / "MD1");
+        EXPECT_EQ(environment.KeyFolder(), root.path() / "OSP-P" / "V-FKEY");
+        EXPECT_EQ(environment.CaptionFolder(), root.path() / "OSP-P" / "V-FKEY" / "JPN");
+        EXPECT_FALSE(environment.IsOnControl());
+        writeBytes(environment.MarkerFile(), "");
+        EXPECT_TRUE(environment.IsOnControl());
+        EXPECT_EQ(OspEnvironment::FromEnvironment().KeyFolder(), std::filesystem::path("/OSP-P/V-FKEY"));
     }
 
 } // namespace
