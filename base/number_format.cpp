@@ -49,8 +49,30 @@ namespace {
         return WithoutNegativeZero(std::move(text));
     }
 
+    // Whether value x 10^decimals is exactly some k + 1/2: the product is exact (fma shows no
+    // rounding error) and its fraction is one half. Only such exact halves round away from zero;
+    // any other value rounds by its binary value, which already lies on one side.
+    bool IsExactHalf(double value, int decimals, double& scaled)
+    {
+        static constexpr double powers[] = { 1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10 };
+        if (decimals < 0 || decimals > 10)
+            return false;
+        const double power = powers[decimals];
+        scaled = std::fabs(value) * power;
+        if (!(scaled < 9.0e15) || std::fma(std::fabs(value), power, -scaled) != 0)
+            return false;
+        return scaled - std::floor(scaled) == 0.5;
+    }
+
     std::string FixedText(double value, int decimals)
     {
+        // Exact halves round away from zero, as the control's Format and a spreadsheet's number
+        // formats do (1.625 -> "1.63" with two decimals).
+        if (double scaled = 0; IsExactHalf(value, decimals, scaled)) {
+            char digits[40];
+            const auto whole = static_cast<std::uint64_t>(scaled + 0.5);
+            return std::string(digits, WriteDecimal(whole, decimals, value < 0, digits));
+        }
         char buffer[400];
         auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
         if (result.ec != std::errc())

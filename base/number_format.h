@@ -18,7 +18,8 @@ inline std::string FormatZeroFixed3(double value) { return FormatFixed3(value); 
 std::string FormatTwoDigits(double value);
 // "0#.00": two decimals, at least two digits before the point (5.5 -> "05.50").
 std::string FormatTwoDigitsFixed2(double value);
-// Fixed number of decimals, rounded to nearest (ties as the C library rounds the binary value).
+// Fixed number of decimals, rounded to nearest; a value exactly halfway rounds away from zero.
+// The same rule holds for FormatFixed3 and FormatTwoDigitsFixed2.
 std::string FormatFixed(double value, int decimals);
 
 // Shortest plain decimal text of a double as the labels print it: up to 15 significant digits,

@@ -39,9 +39,9 @@ int EditorTextAdapter::Caret()
 {
     Refresh();
     if (pending_)
-        return RangeEnd(pending_->start, pending_->length, snapshot_.Text().size());
+        return RangeEnd(pending_->start, 0, snapshot_.Text().size());
     return snapshot_.OffsetOfPosition(
-        editor_.DocumentBytes(), editor_.SendScintilla(ProgramEditor::SCI_GETCURRENTPOS));
+        editor_.DocumentBytes(), editor_.SendScintilla(ProgramEditor::SCI_GETSELECTIONSTART));
 }
 
 void EditorTextAdapter::Select(int start, int length)

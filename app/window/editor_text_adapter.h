@@ -26,8 +26,9 @@ public:
     // The snapshot; the reference stays valid for the adapter's life, its contents until the
     // document changes.
     const std::u16string& Text();
-    // The caret as an offset into Text(); while a selection waits (see SetDeferred), the end of
-    // that selection, where the caret will be.
+    // The caret as the interpreter reads it, an offset into Text(): the start of the selection,
+    // as a text box's selection start (after a reset the first line is selected and the caret
+    // counts as at the very start). While a selection waits (see SetDeferred), its start.
     int Caret();
     // Selects `length` units from `start` (offsets into Text(), clamped to it), with the caret
     // at the end, and scrolls the selection into view.

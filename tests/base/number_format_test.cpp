@@ -37,6 +37,23 @@ namespace {
         }
     }
 
+    // Fixed-decimal texts round a value exactly halfway away from zero; a decimal written halfway
+    // that is not exactly halfway in binary rounds by its binary value.
+    TEST(NumberFormat, ExactHalvesRoundAwayFromZero)
+    {
+        EXPECT_EQ(FormatFixed3(1.0625), "1.063");
+        EXPECT_EQ(FormatFixed3(-1.0625), "-1.063");
+        EXPECT_EQ(FormatFixed3(0.0005), "0.001"); // 0.0005 is not exact; its binary value is above
+        EXPECT_EQ(FormatFixed3(-0.0625), "-0.063");
+        EXPECT_EQ(FormatFixed(1.625, 2), "1.63");
+        EXPECT_EQ(FormatFixed(2.5, 0), "3");
+        EXPECT_EQ(FormatFixed(1.005, 2), "1.00"); // 1.00499999999999989...
+        EXPECT_EQ(FormatFixed(2.675, 2), "2.67"); // 2.67499999999999982...
+        EXPECT_EQ(FormatTwoDigitsFixed2(1.625), "01.63");
+        EXPECT_EQ(FormatTwoDigitsFixed2(5.625), "05.63"); // 3725.625 s as the seconds readout
+        EXPECT_EQ(FormatTwoDigitsFixed2(-0.125), "-00.13");
+    }
+
     TEST(NumberFormat, SecondsAndRoundedLabels)
     {
         EXPECT_EQ(FormatTwoDigitsFixed2(5.5), "05.50");

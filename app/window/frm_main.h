@@ -1,0 +1,250 @@
+// Trazor's main window. It owns the one interpreter, its three raster panes and the editor, and
+// is the interpreter's RunHost: messages, readouts, the editor text and selection, pacing and
+// key-press feedback. Every command reaches the core through its routine of the same name; the
+// window only shows what the state says afterwards.
+//
+// The class is spread over files by concern: frm_main.cpp (construction, panes, layout),
+// frm_main_load.cpp (start-up, close question, exit), frm_main_commands.cpp (menus, toolbars,
+// status bars and their dispatch), frm_main_host.cpp (the RunHost side and display refresh),
+// frm_main_run.cpp (run, view and option commands), frm_main_files.cpp (file and edit commands).
+#pragma once
+
+#include "app/files/program_encoding.h"
+#include "base/settings_keys.h"
+#include "app/window/command_table.h"
+#include "app/window/editor_text_adapter.h"
+#include "app/window/lock_keys.h"
+#include "app/window/readout_cache.h"
+#include "display/qt/picture.h"
+#include "interpreter/interpreter.h"
+#include "interpreter/run_host.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QSlider>
+#include <QMainWindow>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QSlider;
+class QToolBar;
+class QToolButton;
+class QPushButton;
+
+namespace trazor {
+
+class PanelBar;
+class PathPane;
+class ProgramEditor;
+class ReadoutBlock;
+
+class frmMain final : public QMainWindow, public RunHost {
+    Q_OBJECT
+
+public:
+    // `settingsPath` empty: the user's settings store; tests pass a temporary file.
+    // `programFolder`: where Trazor's own program lies (calculator, default open folder).
+    frmMain(QString commandLine, QString settingsPath = {}, QString programFolder = {});
+    ~frmMain() override;
+
+    // ---- Life cycle ----
+    // Start-up in the control's order. False when it failed; the message has been shown and
+    // the window is to be closed without writing settings.
+    bool Form_Load();
+    void Form_Resize();
+    // True when the user cancelled the close.
+    bool Form_QueryUnload();
+    // Writes the settings (not after a failed start-up) and ends the program.
+    void Form_Unload();
+    // "終了(&X)": the close question, then Form_Unload.
+    void mnuExit_Click();
+
+    // ---- Run control (toolbar, menu, function keys, panels) ----
+    void mnuStart_Click();
+    void mnuStop_Click();
+    void mnuReset_Click();
+    void mnuRestart_Click();
+    void mnuSingleBlock_Click();
+    void mnuBlockDelete_Click();
+    void mnuOptionalStop_Click();
+    void mnuAutoStart_Click();
+    void mnuClear_Click();
+    void PopupStart_Click();
+    void Slider_Scroll(int value);
+
+    // ---- View and display options ----
+    void mnuStanderd_Click();
+    void mnuBackcolor_Click();
+    void mnuColorChange_Click();
+    void mnuTclear_Click();
+    void ToolNumberDisplay_Click();
+    void mnuYajirusi_Click();
+    void mnuNoseRDisplay_Click();
+    void mnuG40_Click();
+    void mnuVertical_Click();
+    void mnuXmirror_Click();
+    void mnuG2mirror_Click();
+    void mnuBturretUper_Click();
+    void mnuXsnap_Click();
+    void mnuZsnap_Click();
+    void mnuPointCheck_Click();
+    void PostionDisplayT_Click(int index);
+    void PosDisplay_ButtonMenuClick(int entry); // drop-down entry 1..14
+    void mnuFkey_Click();
+
+    // ---- Parameters, help, tools ----
+    void mnuSoftLimit_Click();
+    void mnuUnitSet_Click();
+    void About_Click();
+    void mnuEditCalculator_Click();
+
+    // ---- Files and editing ----
+    void mnuOpen_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFileRecentFile_Click(int index);
+    bool LoadProgramFile(const QString& path);
+    bool SaveProgramFile(const QString& path);
+    void ShowFileName(const QString& path);
+    void AddRecentFile(const QString& path);
+    void mnuEditUndo_Click();
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
+    void mnuEditAllSelect_Click();
+    void mnuEditFont_Click();
+
+    // ---- Status bar routines ----
+    void UpdateModeStatus();
+    void ShowUnitStatus();
+
+    // ---- Dispatch by key (toolbar buttons and panels) ----
+    void Toolbar1_ButtonClick(const QString& key);
+    void Toolbar2_ButtonClick(const QString& key);
+    void sbStatusBar_PanelClick(const QString& key);
+    void StatusBarF_PanelClick(const QString& key);
+
+    // ---- RunHost ----
+    void SetStatusMessage(std::string_view text) override;
+    void SetFunctionKeyMessage(std::string_view text) override;
+    void SetReadout(Readout readout, int item, std::string_view text) override;
+    void SetReadoutVisible(Readout readout, int item, bool visible) override;
+    const std::u16string& EditorText() override;
+    int EditorCaret() override;
+    void SelectEditorRange(int start, int length) override;
+    void FocusEditor() override;
+    void ProcessEvents() override;
+    void Wait(double seconds) override;
+    void ShowKeyPress(int button, int panel, bool pressed) override;
+    void ShowSwitch(RunSwitch which, bool on) override;
+
+    Interpreter& Core() { return in_; }
+    const QString& CurrentFilePath() const { return currentFilePath_; }
+    ProgramEditor& Program() { return *program_; }
+    QAction* Action(const char* menuName) const;
+    // Seconds the run loops spent inside Wait (idle pauses), for the pacing benchmark.
+    double WaitedSeconds() const { return waitedSeconds_; }
+
+    // Message boxes go through this hook so that tests can answer them; the default shows a
+    // real QMessageBox. Returns the QMessageBox::StandardButton chosen.
+    std::function<int(int icon, const QString& title, const QString& text, int buttons)> askUser;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // ---- construction (frm_main.cpp) ----
+    void BuildPanes();
+    void BuildReadouts(QWidget* parent);
+    // ---- command surface (frm_main_commands.cpp) ----
+    void BuildCommands();
+    void BuildMenus();
+    void BuildToolbars(QWidget* parent);
+    void BuildStatusBars(QWidget* parent);
+    void ShowToolbarStates();
+    QToolButton* Toolbar1Button(int index) const;
+    // ---- host side (frm_main_host.cpp) ----
+    // Runs a core command and then brings the screen up to date with the state.
+    void Command(const std::function<void()>& core);
+    // Pushes cached readouts, the editor highlight and the path pane to the screen.
+    void FlushDisplays();
+    void ShowOptionStates();
+    void ShowLockKeys();
+    void ToggleLockKey(const QString& key);
+    // ---- run/view (frm_main_run.cpp) ----
+    void ShowStandardViewError(int error);
+    // After a program was opened: position 1, reset, and the standard view with automatic start.
+    void OpenedProgram();
+    // ---- load (frm_main_load.cpp) ----
+    void ApplySettings(const SettingsValues& values);
+    SettingsValues CollectSettings() const;
+    void PlaceWindow(const SettingsValues& values);
+    int Ask(int icon, const QString& title, const QString& text, int buttons);
+
+    QString commandLine_;
+    QString settingsPath_;
+    QString programFolder_;
+
+    PathPanes panes_;
+    Interpreter in_;
+
+    ProgramEditor* program_ = nullptr;
+    EditorTextAdapter* editorText_ = nullptr;
+    PathPane* trace1_ = nullptr;
+    ReadoutBlock* readouts_ = nullptr;
+    QLabel* xPos_ = nullptr;
+    QLabel* zPos_ = nullptr;
+    QLabel* labelFileName_ = nullptr;
+    QSlider* slider_ = nullptr;
+    QPushButton* excelOut_ = nullptr;
+    QWidget* line1_ = nullptr;
+    QWidget* line2_ = nullptr;
+    QToolBar* toolbar1_ = nullptr;
+    QToolBar* toolbar2_ = nullptr;
+    QToolButton* posDisplay_ = nullptr;
+    QMenu* posDisplayMenu_ = nullptr;
+    PanelBar* sbStatusBar_ = nullptr;
+    PanelBar* statusBarF_ = nullptr;
+    QMenu* mnuEdit_ = nullptr;
+    QMenu* popup_ = nullptr;
+    QMenu* mnuMessage_ = nullptr;
+
+    std::vector<CommandRow> commands_;
+    std::map<QString, QAction*> actions_; // by menu name
+    std::array<QAction*, 5> recentFiles_ {};
+    std::array<QAction*, 14> postionDisplayT_ {};
+
+    // State of the window that is not the interpreter's.
+    QString currentFilePath_;
+    ProgramFileFormat fileFormat_; // encoding and line ends of the program as read
+    QString openPathName_;
+    int printerOrientation_ = 2;
+    QString programFontName_;
+    int programFontSize_ = 10;
+    bool functionKeyBarOn_ = false;
+    bool onOspControl_ = false;
+    bool loading_ = false; // inside Form_Load
+    bool startUpFailed_ = false;
+    bool closeAfterRun_ = false;
+    bool exiting_ = false;
+    SettingsValues loaded_; // as read at start, for what exit must not overwrite
+
+    LockKeys lockKeys_;
+    ReadoutCache readoutCache_;
+
+    // Coalesced display refresh while a run yields.
+    QElapsedTimer sinceFlush_;
+    bool displaysDirty_ = false;
+    double waitedSeconds_ = 0;
+};
+
+} // namespace trazor

@@ -1,0 +1,49 @@
+// Fixed texts of Trazor's main window, in UTF-8. The window shows them and the tests compare
+// against them.
+#pragma once
+
+#include <string_view>
+
+namespace trazor::trazor_texts {
+
+constexpr std::string_view WindowTitle = "Trazor Ver.2.75";
+constexpr std::string_view ProgramTitle = "Trazor";
+constexpr std::string_view Untitled = "無題";
+constexpr std::string_view CalculatorTitle = " 電卓";
+
+// Close question: "[" + path + ChangedSuffix + line break + SaveQuestion.
+constexpr std::string_view ChangedSuffix = "]は変更されています。";
+constexpr std::string_view SaveQuestion = "保存をしますか ?";
+
+// Standard view failures.
+constexpr std::string_view NoGraphicsMemory = "グラフィックのメモリが足りません。";
+constexpr std::string_view TryFewerColours = "画面の設定で色を32ビットから16ビットに変更してみてください。";
+constexpr std::string_view DivisionByZero = "0割り算エラーです。";
+constexpr std::string_view FixTheProgram = "プログラムを修正してください。";
+constexpr std::string_view BadSoftLimits = "ソフトリミットが異常です。";
+
+// Status bar panel 1 mode texts.
+constexpr std::string_view PointCheckOn = "小数点チェック有効";
+constexpr std::string_view PointCheckOff = "小数点チェック無効";
+constexpr std::string_view VerticalLathe = " , 縦旋盤表示";
+constexpr std::string_view HorizontalLathe = " , 横旋盤表示";
+constexpr std::string_view ControlOsp = "OSP";
+constexpr std::string_view ControlFanuc = "FANUC系";
+
+// Unit panel texts for Unit 1 to 4.
+constexpr std::string_view UnitTexts[] = { "単位 1mm", "単位 0.01mm", "単位 0.001mm", "単位 1 インチ" };
+
+// Readout block captions and controls of our own.
+constexpr std::string_view SliderCaption = "オーバーライド";
+constexpr std::string_view ExcelOutCaption = "エクセル出力";
+constexpr std::string_view ExcelOutTip = "加工時間をエクセルに出力します";
+
+// Saving a text the file's encoding cannot hold, and Save As under an upper-case name that is
+// another existing file (our own texts).
+constexpr std::string_view SaveAsUtf8Question = "UTF-8 で保存しますか ?";
+constexpr std::string_view ReplaceUpperCaseQuestion = " は既に存在します。" "\n" "上書きしますか ?";
+
+// Calculator start failure (our own: the control leaves it open).
+constexpr std::string_view CalculatorNotStarted = "電卓を起動できませんでした。";
+
+} // namespace trazor::trazor_texts
