@@ -78,12 +78,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     ReportSheet time;
     Require(BuildTimeReport(text, settings, "FUZZ.MIN", time));
-    CheckSheet(time, lines, 7, report_text::TimeHeadings);
-    Require(time.layout.footerCentre == report_text::TimeFooter);
+    CheckSheet(time, lines, 7, trazor_texts::TimeHeadings);
+    Require(time.layout.footerCentre == trazor_texts::TimeFooter);
 
     ReportSheet coordinates;
     Require(BuildCoordinateReport(text, settings, "FUZZ.MIN", coordinates));
-    CheckSheet(coordinates, lines, 5, report_text::CoordinateHeadings);
+    CheckSheet(coordinates, lines, 5, trazor_texts::CoordinateHeadings);
     // The list ends with a thin border below its last row.
     Require(coordinates.rows.size() >= 2);
     return 0;

@@ -47,11 +47,11 @@ namespace {
     bool CheckMinusLimits(Interpreter& in)
     {
         if (in.st.TargetX <= in.st.LimitMinusX) {
-            FailBlock(in, msg::XMinusLimit);
+            FailBlock(in, trazor_texts::XMinusLimit);
             return false;
         }
         if (in.st.TargetZ <= in.st.LimitMinusZ) {
-            FailBlock(in, msg::ZMinusLimit);
+            FailBlock(in, trazor_texts::ZMinusLimit);
             return false;
         }
         return true;

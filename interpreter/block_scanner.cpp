@@ -27,7 +27,7 @@ namespace {
             return;
         std::string text(1, letter);
         text += DecimalText(storedValue);
-        text += msg::NoDecimalPoint;
+        text += trazor_texts::NoDecimalPoint;
         FailBlock(in, text);
     }
 
@@ -247,7 +247,7 @@ ScannedAxes ScanBlock(Interpreter& in)
     const int length = static_cast<int>(st.BlockText.size());
     st.BlockLength = length;
     if (length > MaxBlockLength) {
-        FailBlock(in, msg::BlockTooLong);
+        FailBlock(in, trazor_texts::BlockTooLong);
         return axes;
     }
 
@@ -304,16 +304,16 @@ ScannedAxes ScanBlock(Interpreter& in)
             break;
         case u'V': ReadNumberText(in); break;
         case u'\u3000':
-            FailBlock(in, msg::FullWidthSpace);
+            FailBlock(in, trazor_texts::FullWidthSpace);
             break;
         case u'\uFF08':
-            in.host.SetStatusMessage(msg::FullWidthOpenStatus);
-            in.host.SetFunctionKeyMessage(msg::FullWidthOpenFkey);
+            in.host.SetStatusMessage(trazor_texts::FullWidthOpenStatus);
+            in.host.SetFunctionKeyMessage(trazor_texts::FullWidthOpenFkey);
             st.StopCode = StopError;
             break;
         case u'\uFF09':
-            in.host.SetStatusMessage(msg::FullWidthCloseStatus);
-            in.host.SetFunctionKeyMessage(msg::FullWidthCloseFkey);
+            in.host.SetStatusMessage(trazor_texts::FullWidthCloseStatus);
+            in.host.SetFunctionKeyMessage(trazor_texts::FullWidthCloseFkey);
             st.StopCode = StopError;
             break;
         default: ReadAddressWord(in, c, axes); break;

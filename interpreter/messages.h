@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-namespace trazor::msg {
+namespace trazor::trazor_texts {
 
 // Scanner
 constexpr std::string_view NoDecimalPoint = " に小数点がありません"; // after the letter and value
@@ -33,4 +33,4 @@ constexpr std::string_view OptionalStop = "オプショナル ストップ";
 constexpr std::string_view ProgramStop = "プログラムス トップ";
 constexpr std::string_view ProgramEnd = "プログラム エンド";
 
-} // namespace trazor::msg
+} // namespace trazor::trazor_texts

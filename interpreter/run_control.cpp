@@ -80,19 +80,19 @@ namespace {
                 return;
             if (!st.BatchRun) {
                 if (st.OptionalStopOn && st.StopCode == StopOptional) {
-                    ShowMessage(in, msg::OptionalStop);
+                    ShowMessage(in, trazor_texts::OptionalStop);
                     st.StopCode = StopNone;
                     return;
                 }
                 if (st.StopCode == StopProgram) {
-                    ShowMessage(in, msg::ProgramStop);
+                    ShowMessage(in, trazor_texts::ProgramStop);
                     return;
                 }
                 if (st.StopCode == StopError)
                     return;
             }
             if (st.StopCode == StopEnd) {
-                ShowMessage(in, msg::ProgramEnd);
+                ShowMessage(in, trazor_texts::ProgramEnd);
                 return;
             }
             if (st.StopCode == StopPressed) {

@@ -69,7 +69,7 @@ namespace {
         return angle;
     }
 
-    void FailCalculation(Interpreter& in) { FailBlock(in, msg::CalculationError); }
+    void FailCalculation(Interpreter& in) { FailBlock(in, trazor_texts::CalculationError); }
 
     void ExecuteArc(Interpreter& in, Turn turn)
     {
@@ -178,7 +178,7 @@ namespace {
 
         // Unlike G1, an arc without a feed stops the run.
         if (st.Feed <= 0) {
-            FailBlock(in, msg::FeedZero);
+            FailBlock(in, trazor_texts::FeedZero);
             return;
         }
         if (ApplyFeedTimeRule(in, st.MoveLength, st.CurrentX, st.TargetX)

@@ -24,7 +24,7 @@ namespace {
     {
         if (in.st.WordH != 0 && in.st.WordD != 0)
             return true;
-        in.host.SetStatusMessage(msg::DOrHZero);
+        in.host.SetStatusMessage(trazor_texts::DOrHZero);
         in.st.StopCode = StopError;
         return false;
     }
@@ -73,14 +73,14 @@ void ExecuteMultiPassThreadCycle(Interpreter& in)
     const double endX = st.TargetX, endZ = st.TargetZ;
     const double radialTravel = std::fabs(endX - startX) / 2, axialTravel = std::fabs(endZ - startZ);
     if (st.WordA != 0 && !TaperAlongZ(st, st.WordA, endZ - startZ, st.WordI)) {
-        FailBlock(in, msg::CalculationError);
+        FailBlock(in, trazor_texts::CalculationError);
         return;
     }
     if (!CheckHeightAndDepth(in))
         return;
     const double passes = PassCount(st);
     if (st.Feed <= 0) {
-        FailBlock(in, msg::FeedZero);
+        FailBlock(in, trazor_texts::FeedZero);
         return;
     }
 
@@ -125,14 +125,14 @@ void ExecuteMultiPassFaceThreadCycle(Interpreter& in)
     const double endX = st.TargetX, endZ = st.TargetZ;
     const double radialTravel = std::fabs(endX - startX) / 2, axialTravel = std::fabs(endZ - startZ);
     if (st.WordA != 0 && !TaperAlongX(st, st.WordA, (endX - startX) / 2, st.WordK)) {
-        FailBlock(in, msg::CalculationError);
+        FailBlock(in, trazor_texts::CalculationError);
         return;
     }
     if (!CheckHeightAndDepth(in))
         return;
     const double passes = PassCount(st);
     if (st.Feed <= 0) {
-        FailBlock(in, msg::FeedZero);
+        FailBlock(in, trazor_texts::FeedZero);
         return;
     }
 

@@ -19,7 +19,7 @@ inline bool CycleMayRun(Interpreter& in)
     if (CheckSoftLimits(in))
         return false;
     if (in.st.Feed <= 0) {
-        FailBlock(in, msg::FeedZero);
+        FailBlock(in, trazor_texts::FeedZero);
         return false;
     }
     return true;

@@ -38,12 +38,12 @@ FeedTimeOutcome ApplyFeedTimeRule(
         return AddSeconds(st, 60 * length / st.Feed);
 
     if (st.SpindleS <= 0) {
-        FailBlock(in, msg::SpindleZero);
+        FailBlock(in, trazor_texts::SpindleZero);
         return FeedTimeOutcome::SpindleZero;
     }
     if (st.MaxSpindle == 0) {
         // Warn once per run: the ceiling keeps 5000 until the next reset.
-        FailBlock(in, msg::NoMaxSpindle);
+        FailBlock(in, trazor_texts::NoMaxSpindle);
         st.MaxSpindle = DefaultMaxSpindle;
     }
     double rpm = st.SpindleS;

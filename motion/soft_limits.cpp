@@ -9,11 +9,11 @@ int CheckSoftLimits(Interpreter& in)
 {
     int overrun = 0;
     if (in.st.TargetX >= in.st.LimitPlusX) {
-        FailBlock(in, msg::XPlusLimit);
+        FailBlock(in, trazor_texts::XPlusLimit);
         overrun = 1;
     }
     if (in.st.TargetZ >= in.st.LimitPlusZ) {
-        FailBlock(in, msg::ZPlusLimit);
+        FailBlock(in, trazor_texts::ZPlusLimit);
         overrun = 1;
     }
     return overrun;

@@ -79,7 +79,7 @@ void ExecuteThreadCycle(Interpreter& in)
         st.WordA = st.StoredA;
     }
     if (st.WordA != 0 && !TaperAlongZ(st, st.WordA, st.TargetZ - st.CurrentZ, st.WordI)) {
-        FailBlock(in, msg::CalculationError);
+        FailBlock(in, trazor_texts::CalculationError);
         return;
     }
 
@@ -113,7 +113,7 @@ void ExecuteFaceThreadCycle(Interpreter& in)
         st.WordA = st.StoredA;
     }
     if (st.WordA != 0 && !TaperAlongX(st, st.WordA, (st.TargetX - st.CurrentX) / 2, st.WordK)) {
-        FailBlock(in, msg::CalculationError);
+        FailBlock(in, trazor_texts::CalculationError);
         return;
     }
     if (!CycleMayRun(in))

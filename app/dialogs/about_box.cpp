@@ -20,21 +20,21 @@ frmAbout::frmAbout(const ProgramVersion& version, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName("frmAbout");
-    setWindowTitle(DialogText(dialog_texts::AboutCaption));
+    setWindowTitle(DialogText(trazor_texts::AboutCaption));
 
-    auto* title = new QLabel(DialogText(dialog_texts::ProgramTitle), this);
+    auto* title = new QLabel(DialogText(trazor_texts::ProgramTitle), this);
     title->setObjectName("lblTitle");
     QFont titleFont = title->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
     title->setFont(titleFont);
 
-    auto* versionLabel = new QLabel(DialogText(dialog_texts::VersionPrefix)
+    auto* versionLabel = new QLabel(DialogText(trazor_texts::VersionPrefix)
             + QStringLiteral("%1.%2.%3").arg(version.Major).arg(version.Minor).arg(version.Revision),
         this);
     versionLabel->setObjectName("lblVersion");
 
-    QPushButton* ok = MakeDialogButton(this, "cmdOK", dialog_texts::AboutOk);
+    QPushButton* ok = MakeDialogButton(this, "cmdOK", trazor_texts::AboutOk);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-namespace trazor::dialog_texts {
+namespace trazor::trazor_texts {
 
 // SoftLimit. Its OK button is spelt with two blanks between the letters.
 constexpr std::string_view SoftLimitCaption = "ソフトリミット";
@@ -29,4 +29,4 @@ constexpr std::string_view ProgramTitle = "Trazor";
 constexpr std::string_view VersionPrefix = "Ver. ";
 constexpr std::string_view AboutOk = "OK";
 
-} // namespace trazor::dialog_texts
+} // namespace trazor::trazor_texts

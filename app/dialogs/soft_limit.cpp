@@ -42,8 +42,8 @@ namespace {
         auto* form = new QFormLayout(group);
         form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
         form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-        form->addRow(DialogText(dialog_texts::AxisX), x);
-        form->addRow(DialogText(dialog_texts::AxisZ), z);
+        form->addRow(DialogText(trazor_texts::AxisX), x);
+        form->addRow(DialogText(trazor_texts::AxisZ), z);
         return group;
     }
 
@@ -60,7 +60,7 @@ SoftLimit::SoftLimit(const SoftLimitValues& limits, QWidget* parent)
     , limits_(limits)
 {
     setObjectName("SoftLimit");
-    setWindowTitle(DialogText(dialog_texts::SoftLimitCaption));
+    setWindowTitle(DialogText(trazor_texts::SoftLimitCaption));
 
     tPVLX_ = makeField("tPVLX", DoubleField(limits.LimitPlusX));
     tPVLZ_ = makeField("tPVLZ", DoubleField(limits.LimitPlusZ));
@@ -68,11 +68,11 @@ SoftLimit::SoftLimit(const SoftLimitValues& limits, QWidget* parent)
     tNVLZ_ = makeField("tNVLZ", SingleField(limits.LimitMinusZ));
 
     auto* groups = new QHBoxLayout;
-    groups->addWidget(LimitGroup(dialog_texts::PlusLimitGroup, tPVLX_, tPVLZ_));
-    groups->addWidget(LimitGroup(dialog_texts::MinusLimitGroup, tNVLX_, tNVLZ_));
+    groups->addWidget(LimitGroup(trazor_texts::PlusLimitGroup, tPVLX_, tPVLZ_));
+    groups->addWidget(LimitGroup(trazor_texts::MinusLimitGroup, tNVLX_, tNVLZ_));
 
-    QPushButton* ok = MakeDialogButton(this, "Command1", dialog_texts::SoftLimitOk);
-    QPushButton* cancel = MakeDialogButton(this, "Command2", dialog_texts::Cancel);
+    QPushButton* ok = MakeDialogButton(this, "Command1", trazor_texts::SoftLimitOk);
+    QPushButton* cancel = MakeDialogButton(this, "Command2", trazor_texts::Cancel);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &SoftLimit::Command1_Click);
     connect(cancel, &QPushButton::clicked, this, &SoftLimit::Command2_Click);

@@ -15,20 +15,20 @@ UnitSet::UnitSet(double unit, QWidget* parent)
     , unit_(unit)
 {
     setObjectName("UnitSet");
-    setWindowTitle(DialogText(dialog_texts::UnitSetCaption));
+    setWindowTitle(DialogText(trazor_texts::UnitSetCaption));
 
-    auto* frame = new QGroupBox(DialogText(dialog_texts::UnitFrame), this);
+    auto* frame = new QGroupBox(DialogText(trazor_texts::UnitFrame), this);
     auto* column = new QVBoxLayout(frame);
     for (std::size_t k = 0; k < options_.size(); ++k) {
-        auto* option = new QRadioButton(DialogText(dialog_texts::UnitOptions[k]), frame);
+        auto* option = new QRadioButton(DialogText(trazor_texts::UnitOptions[k]), frame);
         option->setObjectName(QStringLiteral("Option%1").arg(k + 1));
         option->setChecked(unit == static_cast<double>(k + 1));
         column->addWidget(option);
         options_[k] = option;
     }
 
-    QPushButton* ok = MakeDialogButton(this, "Command1", dialog_texts::UnitSetOk);
-    QPushButton* cancel = MakeDialogButton(this, "Command2", dialog_texts::Cancel);
+    QPushButton* ok = MakeDialogButton(this, "Command1", trazor_texts::UnitSetOk);
+    QPushButton* cancel = MakeDialogButton(this, "Command2", trazor_texts::Cancel);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &UnitSet::Command1_Click);
     connect(cancel, &QPushButton::clicked, this, &UnitSet::Command2_Click);

@@ -39,17 +39,17 @@ namespace {
         switch (error) {
         case ENOENT:
         case ENOTDIR:
-            return file_texts::fileNotFound;
+            return trazor_texts::FileNotFound;
         case EACCES:
         case EPERM:
-            return file_texts::readNotPermitted;
+            return trazor_texts::ReadNotPermitted;
         case EISDIR:
-            return file_texts::isFolder;
+            return trazor_texts::IsFolder;
         case ENXIO:
         case ENODEV:
-            return file_texts::notRegularFile;
+            return trazor_texts::NotRegularFile;
         default:
-            return file_texts::cannotOpen;
+            return trazor_texts::CannotOpen;
         }
     }
 
@@ -87,21 +87,21 @@ namespace {
             length = 2;
         }
         if (character == 0xFFFD) {
-            return FileMessage(path, file_texts::notSavedLead) + line + Text(file_texts::unreadableMarkLine)
-                + Text(file_texts::unreadableMarkAdvice);
+            return FileMessage(path, trazor_texts::NotSavedLead) + line + Text(trazor_texts::UnreadableMarkLine)
+                + Text(trazor_texts::UnreadableMarkAdvice);
         }
         const QString code
             = QStringLiteral("(U+%1)").arg(static_cast<uint>(character), 4, 16, QLatin1Char('0')).toUpper();
-        return FileMessage(path, file_texts::notSavedLead) + line + Text(file_texts::lineCharacterOpen)
-            + text.mid(at, length).toString() + Text(file_texts::characterClose) + code
-            + Text(file_texts::notInCp932);
+        return FileMessage(path, trazor_texts::NotSavedLead) + line + Text(trazor_texts::LineCharacterOpen)
+            + text.mid(at, length).toString() + Text(trazor_texts::CharacterClose) + code
+            + Text(trazor_texts::NotInCp932);
     }
 
 } // namespace
 
 QString FileMessage(const QString& path, std::string_view description)
 {
-    return path + Text(file_texts::pathJoiner) + Text(description);
+    return path + Text(trazor_texts::PathJoiner) + Text(description);
 }
 
 BytesRead ReadAllBytes(QIODevice& device, qint64 expectedSize, qint64 limit)
@@ -133,7 +133,7 @@ BytesRead ReadAllBytes(QIODevice& device, qint64 expectedSize, qint64 limit)
 ProgramRead ReadProgramFile(const QString& path)
 {
     if (path.isEmpty())
-        return ReadFailure(path, file_texts::fileNotFound);
+        return ReadFailure(path, trazor_texts::FileNotFound);
     // Opened without blocking, so that a named pipe does not wait for a writer, and checked through
     // the open descriptor, so that what is read is what was checked.
     const int descriptor
@@ -143,17 +143,17 @@ ProgramRead ReadProgramFile(const QString& path)
     struct stat status { };
     std::string_view refusal;
     if (::fstat(descriptor, &status) != 0)
-        refusal = file_texts::cannotOpen;
+        refusal = trazor_texts::CannotOpen;
     else if (S_ISDIR(status.st_mode))
-        refusal = file_texts::isFolder;
+        refusal = trazor_texts::IsFolder;
     else if (!S_ISREG(status.st_mode))
-        refusal = file_texts::notRegularFile; // reading a device or a pipe to its end may never end
+        refusal = trazor_texts::NotRegularFile; // reading a device or a pipe to its end may never end
     else if (status.st_size > maxProgramFileBytes)
-        refusal = file_texts::tooLarge;
+        refusal = trazor_texts::TooLarge;
     QFile file;
     if (refusal.empty()
         && !file.open(descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
-        refusal = file_texts::cannotOpen;
+        refusal = trazor_texts::CannotOpen;
     if (!refusal.empty()) {
         if (!file.isOpen())
             ::close(descriptor);
@@ -164,13 +164,13 @@ ProgramRead ReadProgramFile(const QString& path)
         BytesRead read = ReadAllBytes(file, status.st_size);
         file.close();
         if (read.status == BytesRead::Failed)
-            return ReadFailure(path, file_texts::readFailedPartWay);
+            return ReadFailure(path, trazor_texts::ReadFailedPartWay);
         if (read.status == BytesRead::TooLarge)
-            return ReadFailure(path, file_texts::tooLarge);
+            return ReadFailure(path, trazor_texts::TooLarge);
         LoadedProgram program = DecodeProgramFile(read.bytes);
         return { std::move(program), {} };
     } catch (const std::bad_alloc&) {
-        return ReadFailure(path, file_texts::outOfMemory);
+        return ReadFailure(path, trazor_texts::OutOfMemory);
     }
 }
 
@@ -178,12 +178,12 @@ ProgramSave WriteProgramFile(const QString& path, QStringView text, ProgramFileF
 {
     const QFileInfo target(path);
     if (target.isDir())
-        return SaveFailure(path, file_texts::saveTargetIsFolder);
+        return SaveFailure(path, trazor_texts::SaveTargetIsFolder);
     const QString folder = target.absolutePath();
     if (!QFileInfo(folder).isDir())
-        return SaveFailure(path, file_texts::saveFolderMissing);
+        return SaveFailure(path, trazor_texts::SaveFolderMissing);
     if (target.exists() && IsReadOnly(target))
-        return SaveFailure(path, file_texts::fileReadOnly);
+        return SaveFailure(path, trazor_texts::FileReadOnly);
 
     bool unchanged = false;
     try {
@@ -193,7 +193,7 @@ ProgramSave WriteProgramFile(const QString& path, QStringView text, ProgramFileF
         FileReplacement file(QFile::encodeName(path).toStdString());
         if (!file.Error().empty())
             return SaveFailure(path,
-                QFileInfo(folder).isWritable() ? file_texts::cannotSave : file_texts::folderNotWritable);
+                QFileInfo(folder).isWritable() ? trazor_texts::CannotSave : trazor_texts::FolderNotWritable);
         const auto write = [&file](QByteArrayView bytes) {
             return file.Write(std::string_view(bytes.data(), static_cast<std::size_t>(bytes.size())));
         };
@@ -209,9 +209,9 @@ ProgramSave WriteProgramFile(const QString& path, QStringView text, ProgramFileF
             return { SaveResult::NotInEncoding, UnencodableMessage(path, text, outcome.unencodableAt) };
         }
         if (outcome.status == EncodeStatus::WriteFailed || !file.Commit())
-            return SaveFailure(path, file_texts::writeFailed);
+            return SaveFailure(path, trazor_texts::WriteFailed);
     } catch (const std::bad_alloc&) {
-        return SaveFailure(path, file_texts::cannotSave);
+        return SaveFailure(path, trazor_texts::CannotSave);
     }
     if (!unchanged) {
         // The file now holds exactly the encoded text.

@@ -45,7 +45,7 @@ bool BuildCoordinateReport(
     layout.headerCentre = fileName;
     layout.columns = 5;
     layout.rows = ProgramLines::Count(text) + 1; // line k stands in row k + 1
-    if (!sink.Begin(layout) || !sink.Row(HeadingRow(report_text::CoordinateHeadings)))
+    if (!sink.Begin(layout) || !sink.Row(HeadingRow(trazor_texts::CoordinateHeadings)))
         return false;
 
     ReportRun run(text, settings);

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-namespace trazor::report_text {
+namespace trazor::trazor_texts {
 
 // Footer of the time report: what the computed times leave out.
 constexpr std::string_view TimeFooter
@@ -17,4 +17,4 @@ constexpr std::string_view TimeHeadings[]
 // Headings in row 1 of the coordinate report, columns A..E.
 constexpr std::string_view CoordinateHeadings[] = { "行", "プログラム", "X", "Z", "Z,X/2" };
 
-} // namespace trazor::report_text
+} // namespace trazor::trazor_texts

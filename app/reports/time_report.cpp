@@ -73,10 +73,10 @@ bool BuildTimeReport(
 {
     ReportLayout layout;
     layout.headerCentre = fileName;
-    layout.footerCentre = report_text::TimeFooter;
+    layout.footerCentre = trazor_texts::TimeFooter;
     layout.columns = 7;
     layout.rows = ProgramLines::Count(text) + 1; // line k stands in row k + 1
-    if (!sink.Begin(layout) || !sink.Row(HeadingRow(report_text::TimeHeadings)))
+    if (!sink.Begin(layout) || !sink.Row(HeadingRow(trazor_texts::TimeHeadings)))
         return false;
 
     ReportRun run(text, settings);

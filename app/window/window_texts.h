@@ -2,12 +2,13 @@
 // against them.
 #pragma once
 
+#include "app/dialogs/dialog_texts.h"
+
 #include <string_view>
 
 namespace trazor::trazor_texts {
 
 constexpr std::string_view WindowTitle = "Trazor Ver.2.75";
-constexpr std::string_view ProgramTitle = "Trazor";
 constexpr std::string_view Untitled = "無題";
 constexpr std::string_view CalculatorTitle = " 電卓";
 

@@ -35,9 +35,9 @@ namespace {
         EXPECT_EQ(r.errorBlocks, 1);
         ASSERT_EQ(r.messages.size(), 2U);
         EXPECT_EQ(r.messages[0].line, 4);
-        EXPECT_EQ(r.messages[0].text, msg::XMinusLimit);
+        EXPECT_EQ(r.messages[0].text, trazor_texts::XMinusLimit);
         EXPECT_EQ(r.messages[1].line, 5); // the run's own end message goes to the M02 line
-        EXPECT_EQ(r.messages[1].text, msg::ProgramEnd);
+        EXPECT_EQ(r.messages[1].text, trazor_texts::ProgramEnd);
     }
 
     TEST(CheckRun, TraceRecordsEveryBlock)
@@ -66,7 +66,7 @@ namespace {
     {
         CheckResult r = Check("G0 X20 Z-3.\r\n", true);
         ASSERT_EQ(r.trace.size(), 1U);
-        EXPECT_EQ(*r.trace[0].message, "X20" + std::string(msg::NoDecimalPoint));
+        EXPECT_EQ(*r.trace[0].message, "X20" + std::string(trazor_texts::NoDecimalPoint));
         EXPECT_EQ(r.trace[0].stop, StopError);
     }
 

@@ -9,7 +9,7 @@
 namespace trazor::test {
 namespace {
 
-    namespace texts = dialog_texts;
+    namespace texts = trazor_texts;
 
     TEST(AboutBox, ShowsTitleAndVersion)
     {

@@ -17,7 +17,7 @@
 namespace trazor::test {
 namespace {
 
-    namespace texts = dialog_texts;
+    namespace texts = trazor_texts;
 
     constexpr const char* FieldNames[] = { "tPVLX", "tPVLZ", "tNVLX", "tNVLZ" };
 

@@ -10,7 +10,7 @@
 namespace trazor::test {
 namespace {
 
-    namespace texts = dialog_texts;
+    namespace texts = trazor_texts;
 
     constexpr const char* OptionNames[] = { "Option1", "Option2", "Option3", "Option4" };
 

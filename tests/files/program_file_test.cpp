@@ -47,14 +47,14 @@ namespace {
             std::string_view description;
         };
         const Case cases[] = {
-            { chosenThenDeleted, file_texts::fileNotFound },
-            { PathOf("NEVER.MIN"), file_texts::fileNotFound },
-            { PathOf("FILE/O1.MIN"), file_texts::fileNotFound }, // a file taken for a folder
-            { QString(), file_texts::fileNotFound },
-            { folder.path(), file_texts::isFolder },
-            { PathOf("PIPE"), file_texts::notRegularFile }, // would wait for a writer
-            { "/dev/zero", file_texts::notRegularFile }, // would never end
-            { PathOf("HUGE.MIN"), file_texts::tooLarge },
+            { chosenThenDeleted, trazor_texts::FileNotFound },
+            { PathOf("NEVER.MIN"), trazor_texts::FileNotFound },
+            { PathOf("FILE/O1.MIN"), trazor_texts::FileNotFound }, // a file taken for a folder
+            { QString(), trazor_texts::FileNotFound },
+            { folder.path(), trazor_texts::IsFolder },
+            { PathOf("PIPE"), trazor_texts::NotRegularFile }, // would wait for a writer
+            { "/dev/zero", trazor_texts::NotRegularFile }, // would never end
+            { PathOf("HUGE.MIN"), trazor_texts::TooLarge },
         };
         for (const Case& c : cases) {
             const ProgramRead read = ReadProgramFile(c.path);
@@ -81,7 +81,7 @@ namespace {
         if (child.status == test::ChildResult::Skipped)
             GTEST_SKIP() << "cannot give up root here";
         ASSERT_EQ(child.status, test::ChildResult::Done);
-        EXPECT_EQ(child.output, Message(path, file_texts::readNotPermitted).toStdString());
+        EXPECT_EQ(child.output, Message(path, trazor_texts::ReadNotPermitted).toStdString());
     }
 
     // Gives `before`, then fails as a disk or network file can part way.

@@ -102,9 +102,9 @@ namespace {
         ProgramSave refused = WriteProgramFile(path, edited, program.format);
         EXPECT_EQ(refused.result, SaveResult::NotInEncoding);
         EXPECT_EQ(refused.message,
-            FileMessage(path, file_texts::notSavedLead) + "3" + Text(file_texts::lineCharacterOpen)
-                + QString::fromUtf16(u"€") + Text(file_texts::characterClose) + "(U+20AC)"
-                + Text(file_texts::notInCp932));
+            FileMessage(path, trazor_texts::NotSavedLead) + "3" + Text(trazor_texts::LineCharacterOpen)
+                + QString::fromUtf16(u"€") + Text(trazor_texts::CharacterClose) + "(U+20AC)"
+                + Text(trazor_texts::NotInCp932));
         EXPECT_EQ(ReadBytes(path), before);
         EXPECT_EQ(Entries(folder.path()), QStringList { "SJIS.MIN" });
 
@@ -123,8 +123,8 @@ namespace {
         const ProgramSave refused = WriteProgramFile(path, program.text + "M30", program.format);
         EXPECT_EQ(refused.result, SaveResult::NotInEncoding);
         EXPECT_EQ(refused.message,
-            FileMessage(path, file_texts::notSavedLead) + "2" + Text(file_texts::unreadableMarkLine)
-                + Text(file_texts::unreadableMarkAdvice));
+            FileMessage(path, trazor_texts::NotSavedLead) + "2" + Text(trazor_texts::UnreadableMarkLine)
+                + Text(trazor_texts::UnreadableMarkAdvice));
         EXPECT_EQ(ReadBytes(path), before);
     }
 
@@ -143,10 +143,10 @@ namespace {
             std::string_view description;
         };
         const Case cases[] = {
-            { PathOf("MISSING/NEW.MIN"), file_texts::saveFolderMissing },
-            { PathOf("OLD.MIN/NEW.MIN"), file_texts::saveFolderMissing },
-            { PathOf("SUB"), file_texts::saveTargetIsFolder },
-            { readOnly, file_texts::fileReadOnly },
+            { PathOf("MISSING/NEW.MIN"), trazor_texts::SaveFolderMissing },
+            { PathOf("OLD.MIN/NEW.MIN"), trazor_texts::SaveFolderMissing },
+            { PathOf("SUB"), trazor_texts::SaveTargetIsFolder },
+            { readOnly, trazor_texts::FileReadOnly },
         };
         for (const Case& c : cases) {
             ProgramFileFormat format;
@@ -185,8 +185,8 @@ namespace {
             GTEST_SKIP() << "cannot give up root here";
         ASSERT_EQ(child.status, test::ChildResult::Done);
         EXPECT_EQ(child.output,
-            (FileMessage(path, file_texts::folderNotWritable) + "|"
-                + FileMessage(newPath, file_texts::folderNotWritable))
+            (FileMessage(path, trazor_texts::FolderNotWritable) + "|"
+                + FileMessage(newPath, trazor_texts::FolderNotWritable))
                 .toStdString());
         EXPECT_EQ(ReadBytes(path), before);
         EXPECT_EQ(Entries(folder.path()), QStringList { "O1.MIN" });
@@ -210,7 +210,7 @@ namespace {
             return save.result == SaveResult::Failed ? save.message.toStdString() : "saved";
         });
         ASSERT_EQ(child.status, test::ChildResult::Done);
-        EXPECT_EQ(child.output, FileMessage(path, file_texts::writeFailed).toStdString());
+        EXPECT_EQ(child.output, FileMessage(path, trazor_texts::WriteFailed).toStdString());
         EXPECT_EQ(ReadBytes(path), before);
         EXPECT_EQ(Entries(folder.path()), QStringList { "O1.MIN" });
     }

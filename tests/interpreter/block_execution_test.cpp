@@ -88,10 +88,10 @@ namespace {
             std::string_view message;
         };
         const Case cases[] = {
-            { "G0 X-200.", msg::XMinusLimit },
+            { "G0 X-200.", trazor_texts::XMinusLimit },
             { "G0 X-199.999", "" },
-            { "G0 Z-200.", msg::ZMinusLimit },
-            { "G0 X-300. Z-300.", msg::XMinusLimit },
+            { "G0 Z-200.", trazor_texts::ZMinusLimit },
+            { "G0 X-300. Z-300.", trazor_texts::XMinusLimit },
         };
         for (const auto& c : cases) {
             SCOPED_TRACE(c.block);

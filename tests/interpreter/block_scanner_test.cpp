@@ -10,7 +10,7 @@ namespace {
 
     using testing::TestRig;
 
-    std::string NoPoint(const char* wordText) { return std::string(wordText) + std::string(msg::NoDecimalPoint); }
+    std::string NoPoint(const char* wordText) { return std::string(wordText) + std::string(trazor_texts::NoDecimalPoint); }
 
     TEST(BlockScanner, TypicalOspBlock)
     {
@@ -309,9 +309,9 @@ namespace {
             std::string_view fkey;
         };
         const Case cases[] = {
-            { "G0\u3000X10.", msg::FullWidthSpace, msg::FullWidthSpace },
-            { "G0 X10.\uFF08A)", msg::FullWidthOpenStatus, msg::FullWidthOpenFkey },
-            { "G0 X10.\uFF09", msg::FullWidthCloseStatus, msg::FullWidthCloseFkey },
+            { "G0\u3000X10.", trazor_texts::FullWidthSpace, trazor_texts::FullWidthSpace },
+            { "G0 X10.\uFF08A)", trazor_texts::FullWidthOpenStatus, trazor_texts::FullWidthOpenFkey },
+            { "G0 X10.\uFF09", trazor_texts::FullWidthCloseStatus, trazor_texts::FullWidthCloseFkey },
         };
         for (const auto& c : cases) {
             SCOPED_TRACE(c.block);
@@ -332,8 +332,8 @@ namespace {
         text.append(MaxBlockLength, u' ');
         rig.st().BlockText = text;
         InterpretBlock(rig.in);
-        EXPECT_EQ(rig.host.statusMessage, msg::BlockTooLong);
-        EXPECT_EQ(rig.host.functionKeyMessage, msg::BlockTooLong);
+        EXPECT_EQ(rig.host.statusMessage, trazor_texts::BlockTooLong);
+        EXPECT_EQ(rig.host.functionKeyMessage, trazor_texts::BlockTooLong);
         EXPECT_EQ(rig.st().StopCode, StopError);
         EXPECT_EQ(rig.st().TargetX, 50);
 

@@ -92,8 +92,8 @@ namespace {
         mnuReset_Click(more.in);
         mnuStart_Click(more.in);
         EXPECT_EQ(more.host.executed.size(), 3U);
-        EXPECT_EQ(more.host.statusMessage, msg::ProgramEnd);
-        EXPECT_EQ(more.host.functionKeyMessage, msg::ProgramEnd);
+        EXPECT_EQ(more.host.statusMessage, trazor_texts::ProgramEnd);
+        EXPECT_EQ(more.host.functionKeyMessage, trazor_texts::ProgramEnd);
         EXPECT_EQ(more.Highlighted(), "\nG0 X50.");
         // A new Start continues with the line after M30.
         mnuStart_Click(more.in);
@@ -130,7 +130,7 @@ namespace {
         mnuReset_Click(off.in);
         mnuStart_Click(off.in);
         EXPECT_EQ(off.host.executed.size(), 3U); // M01 passes with the switch off
-        EXPECT_EQ(off.host.statusMessage, msg::ProgramStop);
+        EXPECT_EQ(off.host.statusMessage, trazor_texts::ProgramStop);
         EXPECT_EQ(off.Highlighted(), "\nG50 X4.");
 
         Panel on("G50 X1.\r\nM01\r\nM00\r\nG50 X4.\r\n");
@@ -138,7 +138,7 @@ namespace {
         mnuReset_Click(on.in);
         mnuStart_Click(on.in);
         EXPECT_EQ(on.host.executed.size(), 2U);
-        EXPECT_EQ(on.host.statusMessage, msg::OptionalStop);
+        EXPECT_EQ(on.host.statusMessage, trazor_texts::OptionalStop);
         EXPECT_EQ(on.in.st.StopCode, StopNone);
     }
 
@@ -149,7 +149,7 @@ namespace {
         mnuReset_Click(p.in);
         mnuStart_Click(p.in);
         EXPECT_EQ(p.host.executed.size(), 3U);
-        EXPECT_EQ(p.host.statusMessage, msg::XMinusLimit);
+        EXPECT_EQ(p.host.statusMessage, trazor_texts::XMinusLimit);
 
         Panel batch(program);
         BatchRerun(batch.in, RerunForm::WholeProgram);
@@ -264,7 +264,7 @@ namespace {
             // The block's own warning is shown, and the Stop, acting after it, clears it as a
             // Stop in the pause after the block would.
             { "stop before a warning", warning, mnuStop_Click, StopPressed, "\nG0 X50.",
-                { std::string(msg::NoMaxSpindle) } },
+                { std::string(trazor_texts::NoMaxSpindle) } },
         };
         for (const auto& c : cases) {
             SCOPED_TRACE(c.name);

@@ -36,8 +36,8 @@ namespace {
                 InterpretBlock(rig.in);
                 if (length > static_cast<std::size_t>(MaxBlockLength)) {
                     EXPECT_EQ(
-                        rig.host.messageLog, std::vector<std::string> { std::string(msg::BlockTooLong) });
-                    EXPECT_EQ(rig.host.functionKeyMessage, msg::BlockTooLong);
+                        rig.host.messageLog, std::vector<std::string> { std::string(trazor_texts::BlockTooLong) });
+                    EXPECT_EQ(rig.host.functionKeyMessage, trazor_texts::BlockTooLong);
                     EXPECT_EQ(rig.st().StopCode, StopError);
                     EXPECT_EQ(rig.st().TargetX, 50); // no word was read
                 } else {

@@ -107,20 +107,20 @@ namespace {
             float seconds;
         };
         const Case cases[] = {
-            { "G71 without D", { "G94 G71 X28. Z-30. H1.2 F1.5" }, msg::DOrHZero, true, 0, 0 },
+            { "G71 without D", { "G94 G71 X28. Z-30. H1.2 F1.5" }, trazor_texts::DOrHZero, true, 0, 0 },
             { "G71: D is not modal", { "G94 G71 X28. Z-30. H1.2 D0.2 F1.5", "G71 X28. Z-30. F1.5" },
-                msg::DOrHZero, true, 0, 0 },
-            { "G71 without H", { "G94 G71 X28. Z-30. D0.2 F1.5" }, msg::DOrHZero, true, 0, 0 },
-            { "G72 without D", { "G94 G72 X20. Z-3. H0.9 F2." }, msg::DOrHZero, true, 0, 0 },
-            { "G71 F0", { "G94 G71 X28. Z-30. H1.2 D0.2 F0" }, msg::FeedZero, false, 0, 0 },
-            { "G71 A90", { "G94 G71 X28. Z-30. H1.2 D0.2 A90. F1.5" }, msg::CalculationError, false, 0, 0 },
-            { "G72 A90", { "G94 G72 X20. Z-3. H0.9 D0.3 A90. F2." }, msg::CalculationError, false, 0, 0 },
-            { "G72 A180", { "G94 G72 X20. Z-3. H0.9 D0.3 A180. F2." }, msg::CalculationError, false, 0, 0 },
-            { "G73 F0", { "G94 G73 X20. Z-20. K5. F0" }, msg::FeedZero, false, 0, 0 },
-            { "G74 F0", { "G94 G74 X30. Z-30. F0" }, msg::FeedZero, false, 0, 0 },
-            { "G73 plus limit", { "G94 G73 X500. Z-20. K5. F10." }, msg::XPlusLimit, false, 0, 0 },
+                trazor_texts::DOrHZero, true, 0, 0 },
+            { "G71 without H", { "G94 G71 X28. Z-30. D0.2 F1.5" }, trazor_texts::DOrHZero, true, 0, 0 },
+            { "G72 without D", { "G94 G72 X20. Z-3. H0.9 F2." }, trazor_texts::DOrHZero, true, 0, 0 },
+            { "G71 F0", { "G94 G71 X28. Z-30. H1.2 D0.2 F0" }, trazor_texts::FeedZero, false, 0, 0 },
+            { "G71 A90", { "G94 G71 X28. Z-30. H1.2 D0.2 A90. F1.5" }, trazor_texts::CalculationError, false, 0, 0 },
+            { "G72 A90", { "G94 G72 X20. Z-3. H0.9 D0.3 A90. F2." }, trazor_texts::CalculationError, false, 0, 0 },
+            { "G72 A180", { "G94 G72 X20. Z-3. H0.9 D0.3 A180. F2." }, trazor_texts::CalculationError, false, 0, 0 },
+            { "G73 F0", { "G94 G73 X20. Z-20. K5. F0" }, trazor_texts::FeedZero, false, 0, 0 },
+            { "G74 F0", { "G94 G74 X30. Z-30. F0" }, trazor_texts::FeedZero, false, 0, 0 },
+            { "G73 plus limit", { "G94 G73 X500. Z-20. K5. F10." }, trazor_texts::XPlusLimit, false, 0, 0 },
             { "G71 G95 S0: rapids timed", { "G50 S500", "G95 G97 S0 G71 X28. Z-30. H1.2 D0.2 F1.5" },
-                msg::SpindleZero, false, 5, 1.692F },
+                trazor_texts::SpindleZero, false, 5, 1.692F },
         };
         for (const auto& c : cases) {
             SCOPED_TRACE(c.name);

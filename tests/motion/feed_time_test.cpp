@@ -44,11 +44,11 @@ namespace {
             // Facing to X0: 300000 / (pi x 10.999) = 8682 rpm, held at 2000.
             { "G96 facing to X0 meets the ceiling", 95, 96, 150, 0.2, 2000, 5, 10, 0, Added, 0.75, "", 2000 },
             { "G96 without G50: warned, timed at 5000 rpm", 95, 96, 150, 0.2, 0, 5, 10, 0, Added, 0.3,
-                msg::NoMaxSpindle, 5000 },
+                trazor_texts::NoMaxSpindle, 5000 },
             { "G97 without G50: S below 5000 is kept", 95, 97, 1000, 0.2, 0, 10, 50, 50, Added, 3,
-                msg::NoMaxSpindle, 5000 },
+                trazor_texts::NoMaxSpindle, 5000 },
             // The spindle check comes first, so no G50 warning and no ceiling set.
-            { "G95 with S0", 95, 97, 0, 0.2, 0, 10, 50, 50, FeedTimeOutcome::SpindleZero, 0, msg::SpindleZero,
+            { "G95 with S0", 95, 97, 0, 0.2, 0, 10, 50, 50, FeedTimeOutcome::SpindleZero, 0, trazor_texts::SpindleZero,
                 0 },
             { "G96 with a diameter sum of -0.999", 95, 96, 150, 0.2, 2000, 5, -0.999, 0, Error, 0, "", 2000 },
             { "a 1 mm guard with a diameter sum of -1", 95, 96, 150, 0.2, 2000, 5, -1, 0, Error, 0, "", 2000,

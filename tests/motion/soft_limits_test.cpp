@@ -29,8 +29,8 @@ namespace {
 
     TEST(CheckSoftLimits, EqualityCountsAndZReplacesX)
     {
-        const std::string xPlus(msg::XPlusLimit);
-        const std::string zPlus(msg::ZPlusLimit);
+        const std::string xPlus(trazor_texts::XPlusLimit);
+        const std::string zPlus(trazor_texts::ZPlusLimit);
         const CheckCase cases[] = {
             { "just inside", 499.999, 199.999, 0, {} },
             { "X on its limit", 500, 0, 1, { xPlus } },
@@ -64,13 +64,13 @@ namespace {
     {
         const RunCase cases[] = {
             { "G1 ending on PVLX stops undrawn; the position is held at the limit", true, 400, 0,
-                { "G94 G1 X500 F100" }, msg::XPlusLimit, 500, 0, 0, 0 },
+                { "G94 G1 X500 F100" }, trazor_texts::XPlusLimit, 500, 0, 0, 0 },
             { "the first G1 of a run that keeps X at the reference point", false, 0, 0,
-                { "G94 G1 Z100 F100" }, msg::XPlusLimit, 500, 100, 0, 0 },
+                { "G94 G1 Z100 F100" }, trazor_texts::XPlusLimit, 500, 100, 0, 0 },
             { "G1 onto NVLZ: nothing drawn, but the position follows", true, 100, 0, { "G94 G1 Z-200 F100" },
-                msg::ZMinusLimit, 100, -200, 0, 0 },
+                trazor_texts::ZMinusLimit, 100, -200, 0, 0 },
             { "a block with only an M code reports the modal target again", true, 100, 0,
-                { "G94 G1 X-250 F100", "M8" }, msg::XMinusLimit, -250, 0, 0, 0 },
+                { "G94 G1 X-250 F100", "M8" }, trazor_texts::XMinusLimit, -250, 0, 0, 0 },
             // The minus test saw X100 (the modal X word), not the incremented target.
             { "G0 U-1000 passes NVLX", true, 100, 0, { "G0 U-1000" }, "", -900, 0, 1, 2.5F },
             // The G3 half circle reaches X510 at its top; only its end point is tested.

@@ -65,7 +65,7 @@ namespace {
         EXPECT_EQ(sheet.layout.headerCentre, "TEST.MIN");
         EXPECT_EQ(sheet.layout.footerCentre, "");
         EXPECT_EQ(sheet.layout.columns, 5);
-        EXPECT_EQ(sheet.Text('E', 1), report_text::CoordinateHeadings[4]);
+        EXPECT_EQ(sheet.Text('E', 1), trazor_texts::CoordinateHeadings[4]);
         const ReportCell& x = sheet.Cell('C', 3);
         EXPECT_EQ(x.kind, ReportCell::Kind::Number);
         EXPECT_EQ(x.format, NumberFormat::Fixed3);

@@ -146,11 +146,11 @@ namespace {
     {
         ReportSheet sheet = TimeSheet("G0 X10.\r\nM02\r\n");
         EXPECT_EQ(sheet.layout.headerCentre, "TEST.MIN");
-        EXPECT_EQ(sheet.layout.footerCentre, report_text::TimeFooter);
+        EXPECT_EQ(sheet.layout.footerCentre, trazor_texts::TimeFooter);
         EXPECT_EQ(sheet.layout.columns, 7);
         EXPECT_EQ(sheet.layout.rows, 3);
-        EXPECT_EQ(sheet.Text('A', 1), report_text::TimeHeadings[0]);
-        EXPECT_EQ(sheet.Text('G', 1), report_text::TimeHeadings[6]);
+        EXPECT_EQ(sheet.Text('A', 1), trazor_texts::TimeHeadings[0]);
+        EXPECT_EQ(sheet.Text('G', 1), trazor_texts::TimeHeadings[6]);
     }
 
     TEST(TimeReportSheet, TimesAreNumbersRoundedAsShown)

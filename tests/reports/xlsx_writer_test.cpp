@@ -107,7 +107,7 @@ namespace {
             {
                 "sheets Sheet1",
                 "header A&&B.MIN",
-                "footer " + std::string(report_text::TimeFooter),
+                "footer " + std::string(trazor_texts::TimeFooter),
                 "width A 21",
                 "cell A1 s 'プログラム' General - - -",
                 "cell G1 s '累計時間' General - - -",
