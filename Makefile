@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all setup configure build test run bench fuzz test-sanitize clean
+.PHONY: all setup configure build test run bench fuzz test-sanitize format-check clean
 
 all: build
 
@@ -37,7 +37,7 @@ bench: setup
 
 # The core and its tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: setup
-	@cmake -S . -B build-asan -G Ninja -DTRAZOR_SANITIZE=ON -DTRAZOR_WITH_QT=OFF >/dev/null
+	@cmake -S . -B build-asan -G Ninja -DTRAZOR_SANITIZE=ON -DTRAZOR_WITH_QT=OFF $(CMAKE_FLAGS) >/dev/null
 	@cmake --build build-asan -j$(JOBS)
 	@cd build-asan && ctest --output-on-failure -j$(JOBS)
 
@@ -45,6 +45,10 @@ test-sanitize: setup
 FUZZ_SECONDS ?= 30
 fuzz: setup
 	@bash scripts/fuzz $(FUZZ_SECONDS)
+
+# Every C++ file as .clang-format (WebKit, 110 columns) formats it.
+format-check: setup
+	@bash scripts/format-check
 
 clean:
 	rm -rf $(BUILD)
