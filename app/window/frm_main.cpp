@@ -219,6 +219,13 @@ void frmMain::Form_Resize()
     zPos_->setGeometry(QRect(zAt, posSize));
     xPos_->setGeometry(QRect(QPoint(zAt.x() - posSize.width() - 4, zAt.y()), posSize));
 
+    // The Z ruler stays on the viewport's bottom edge (the X ruler is at its left edge already);
+    // the view itself changes only with the view commands.
+    PaneLayout zRuler = panes_.zScale.GetLayout();
+    if (zRuler.height > 0) {
+        zRuler.top = twips.ToTwips(pane.height()) - zRuler.height;
+        panes_.zScale.SetLayout(zRuler);
+    }
     trace1_->SyncToSurfaces();
 }
 

@@ -42,10 +42,10 @@ namespace {
     // The path a command line names: what follows the first double quote and precedes the next.
     QString CommandLinePath(QString line)
     {
-        int quote = line.indexOf('"');
+        const qsizetype quote = line.indexOf('"');
         if (quote >= 0) {
             line = line.mid(quote + 1);
-            int end = line.indexOf('"');
+            const qsizetype end = line.indexOf('"');
             if (end >= 0)
                 line = line.left(end);
         }

@@ -83,7 +83,7 @@ const PixelStamp& PixelStamps::Circle(double radius, QPointF fraction)
     auto found = circles_.find(key);
     if (found != circles_.end())
         return found->second;
-    double r = r8 / 8.0;
+    double r = static_cast<double>(r8) / 8.0;
     int pad = static_cast<int>(std::ceil(r)) + 3;
     QImage scratch = Scratch(2 * pad + 1);
     {
@@ -92,7 +92,9 @@ const PixelStamp& PixelStamps::Circle(double radius, QPointF fraction)
         painter.setPen(QPen(Qt::white, 0));
         painter.setBrush(Qt::NoBrush);
         // Integer painter coordinates are pixel centres (see RasterSurface).
-        painter.drawEllipse(QPointF(pad + fx / 4.0 - 0.5 + 0.125, pad + fy / 4.0 - 0.5 + 0.125), r, r);
+        painter.drawEllipse(QPointF(pad + static_cast<double>(fx) / 4.0 - 0.5 + 0.125,
+                                pad + static_cast<double>(fy) / 4.0 - 0.5 + 0.125),
+            r, r);
     }
     PixelStamp stamp;
     stamp.pixels = SetPixels(scratch, QPoint(pad, pad));
