@@ -43,7 +43,8 @@ namespace {
         if (value == 0)
             return "0";
         char buffer[64];
-        auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significant);
+        auto result
+            = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significant);
         std::string text(buffer, result.ptr);
         TidyExponent(text);
         return WithoutNegativeZero(std::move(text));
@@ -74,7 +75,8 @@ namespace {
             return std::string(digits, WriteDecimal(whole, decimals, value < 0, digits));
         }
         char buffer[400];
-        auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+        auto result
+            = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
         if (result.ec != std::errc())
             return GeneralText(value, 15);
         return WithoutNegativeZero(std::string(buffer, result.ptr));
@@ -243,7 +245,8 @@ namespace {
         // The leading number is copied into a small ASCII buffer and read with from_chars; a
         // mantissa longer than the buffer is cut (digits beyond the 700th change nothing a double
         // can hold, but the exponent position must stay right, so long texts use a string).
-        auto at = [&](std::size_t k) -> char32_t { return k < text.size() ? static_cast<char32_t>(text[k]) : 0; };
+        auto at
+            = [&](std::size_t k) -> char32_t { return k < text.size() ? static_cast<char32_t>(text[k]) : 0; };
         auto isDigit = [](char32_t c) { return c >= '0' && c <= '9'; };
         std::string ascii;
         char small[64];
@@ -281,8 +284,8 @@ namespace {
         // Up to 15 digits without an exponent: the digits as an integer divided by a power of
         // ten are both exact in a double, so one division gives the correctly rounded value.
         if (!exponentFollows && used <= 16) {
-            static constexpr double powers[] = { 1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12,
-                1e13, 1e14, 1e15, 1e16 };
+            static constexpr double powers[] = { 1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11,
+                1e12, 1e13, 1e14, 1e15, 1e16 };
             std::uint64_t mantissa = 0;
             int digitCount = 0;
             int decimals = -1;

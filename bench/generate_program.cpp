@@ -11,6 +11,7 @@ int main(int argc, char** argv)
         std::cerr << "usage: generate-program BLOCKS FILE\n";
         return 2;
     }
-    std::ofstream(argv[2], std::ios::binary) << trazor::bench::GenerateLatheProgram(std::strtoull(argv[1], nullptr, 10));
+    std::ofstream(argv[2], std::ios::binary)
+        << trazor::bench::GenerateLatheProgram(std::strtoull(argv[1], nullptr, 10));
     return 0;
 }

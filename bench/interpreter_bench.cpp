@@ -1,9 +1,9 @@
 // Speed of a batch run: interpretation with a surface that keeps nothing (the picture's cost
 // left out), per block of a generated realistic program.
+#include "base/program_text.h"
 #include "bench/program_generator.h"
 #include "display/recording_surface.h"
 #include "interpreter/headless_host.h"
-#include "base/program_text.h"
 #include "interpreter/run_control.h"
 #include "interpreter/start_up.h"
 

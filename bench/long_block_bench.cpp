@@ -25,19 +25,28 @@ namespace {
     std::u16string Shape(int shape, std::size_t length)
     {
         switch (shape) {
-        case 0: return Repeated(u"X", u"1", length); // one endless number
-        case 1: return Repeated(u"X", u"+", length); // signs without operands
-        case 2: return Repeated(u"X", u"[", length); // unclosed brackets
-        case 3: return Repeated(u"X", u"1+", length); // a long sum
-        case 4: return Repeated(u"", u"X1.Z2.", length); // words repeated
-        case 5: return Repeated(u"", u"G01", length); // modal codes repeated
-        case 6: return Repeated(u"(", u"X", length); // a comment to the end
-        case 7: return Repeated(u"", u"\uFF38", length); // full-width letters
+        case 0:
+            return Repeated(u"X", u"1", length); // one endless number
+        case 1:
+            return Repeated(u"X", u"+", length); // signs without operands
+        case 2:
+            return Repeated(u"X", u"[", length); // unclosed brackets
+        case 3:
+            return Repeated(u"X", u"1+", length); // a long sum
+        case 4:
+            return Repeated(u"", u"X1.Z2.", length); // words repeated
+        case 5:
+            return Repeated(u"", u"G01", length); // modal codes repeated
+        case 6:
+            return Repeated(u"(", u"X", length); // a comment to the end
+        case 7:
+            return Repeated(u"", u"\uFF38", length); // full-width letters
         case 8: { // brackets nested as deep as the length allows, all closed
             std::u16string open = Repeated(u"X", u"[1+", length / 2);
             return open + u"1" + std::u16string((open.size() - 1) / 3, u']');
         }
-        default: return Repeated(u"", u"N", length); // addresses without values
+        default:
+            return Repeated(u"", u"N", length); // addresses without values
         }
     }
 

@@ -1,9 +1,9 @@
 // Speed of a batch run drawn on the Qt raster panes in the standard view, default options (as
 // Trazor redraws after every zoom, pan and option change).
+#include "base/program_text.h"
 #include "bench/program_generator.h"
 #include "display/qt/picture.h"
 #include "interpreter/headless_host.h"
-#include "base/program_text.h"
 #include "interpreter/run_control.h"
 
 #include <QGuiApplication>

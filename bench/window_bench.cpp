@@ -38,7 +38,8 @@ namespace {
         window.askUser = [](int, const QString&, const QString&, int) { return 0; };
         window.Form_Load();
         const std::string bytes = bench::GenerateLatheProgram(static_cast<std::size_t>(state.range(0)));
-        window.Program().SetProgramText(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
+        window.Program().SetProgramText(
+            QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
         window.Core().st.AutoStartOn = false;
         for (auto _ : state) {
             window.mnuReset_Click();

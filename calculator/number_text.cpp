@@ -82,7 +82,8 @@ std::string TwoDigits(double value)
     // range of any integer type. Halves go away from zero.
     const double whole = std::round(value);
     char buffer[400]; // the largest double has 309 integer digits
-    const int length = std::snprintf(buffer, sizeof buffer, whole < 0 ? "-%02.0f" : "%02.0f", std::fabs(whole));
+    const int length
+        = std::snprintf(buffer, sizeof buffer, whole < 0 ? "-%02.0f" : "%02.0f", std::fabs(whole));
     return std::string(buffer, static_cast<std::size_t>(length));
 }
 

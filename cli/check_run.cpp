@@ -1,7 +1,7 @@
 #include "cli/check_run.h"
 #include "base/number_format.h"
-#include "interpreter/run_control.h"
 #include "base/text.h"
+#include "interpreter/run_control.h"
 
 namespace trazor {
 

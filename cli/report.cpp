@@ -17,7 +17,10 @@ namespace {
         return std::string(buffer, result.ptr);
     }
 
-    const char* EndText(const CheckResult& result) { return result.programEnd ? "program end" : "end of text"; }
+    const char* EndText(const CheckResult& result)
+    {
+        return result.programEnd ? "program end" : "end of text";
+    }
 }
 
 std::string ShortestText(double value) { return Shortest(value); }
@@ -31,8 +34,8 @@ std::string ClockText(float seconds)
     long long hundredths = std::llround(static_cast<double>(seconds) * 100);
     long long totalSeconds = hundredths / 100;
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%lld:%02lld:%02lld.%02lld", totalSeconds / 3600, totalSeconds / 60 % 60,
-        totalSeconds % 60, hundredths % 100);
+    std::snprintf(buffer, sizeof buffer, "%lld:%02lld:%02lld.%02lld", totalSeconds / 3600,
+        totalSeconds / 60 % 60, totalSeconds % 60, hundredths % 100);
     return buffer;
 }
 
@@ -41,11 +44,21 @@ std::string JsonString(std::string_view text)
     std::string out = "\"";
     for (char c : text) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (static_cast<unsigned char>(c) < 0x20) {
                 char buffer[8];
@@ -63,7 +76,8 @@ void WriteTextReport(std::ostream& out, const CheckResult& result)
 {
     out << "blocks: " << DecimalText(result.blocks) << "\n";
     out << "end: " << EndText(result) << "\n";
-    out << "time: " << ClockText(result.machiningTime) << " (" << ShortestText(result.machiningTime) << " s)\n";
+    out << "time: " << ClockText(result.machiningTime) << " (" << ShortestText(result.machiningTime)
+        << " s)\n";
     for (const auto& message : result.messages)
         out << "line " << message.line << ": " << message.text << "\n";
 }
@@ -76,15 +90,17 @@ void WriteJsonReport(std::ostream& out, const CheckResult& result)
     for (std::size_t i = 0; i < result.messages.size(); ++i) {
         if (i > 0)
             out << ",";
-        out << "{\"line\":" << result.messages[i].line << ",\"text\":" << JsonString(result.messages[i].text) << "}";
+        out << "{\"line\":" << result.messages[i].line << ",\"text\":" << JsonString(result.messages[i].text)
+            << "}";
     }
     out << "]}\n";
 }
 
 void WriteTraceLine(std::ostream& out, const TraceRecord& r)
 {
-    out << "{\"line\":" << r.line << ",\"block\":" << JsonString(r.block) << ",\"mode\":" << JsonString(r.mode)
-        << ",\"x\":" << ShortestText(r.x) << ",\"z\":" << ShortestText(r.z) << ",\"cx\":" << ShortestText(r.cx)
+    out << "{\"line\":" << r.line << ",\"block\":" << JsonString(r.block)
+        << ",\"mode\":" << JsonString(r.mode) << ",\"x\":" << ShortestText(r.x)
+        << ",\"z\":" << ShortestText(r.z) << ",\"cx\":" << ShortestText(r.cx)
         << ",\"cz\":" << ShortestText(r.cz) << ",\"time\":" << ShortestText(r.time) << ",\"stop\":" << r.stop
         << ",\"msg\":" << (r.message ? JsonString(*r.message) : std::string("null")) << "}\n";
 }

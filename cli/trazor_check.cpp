@@ -38,11 +38,11 @@
 
 #include <cmath>
 #include <cstdio>
-#include <memory>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -74,11 +74,13 @@ namespace {
 
     int Usage(const std::string& problem)
     {
-        std::cerr << "trazor-check: " << problem << "\n"
-                  << "usage: trazor-check [--json] [--trace FILE|-] [--png FILE [--size WxH]] [--fanuc] [--unit N]\n"
-                  << "                    [--limits PX,PZ,MX,MZ] [--block-delete] [--optional-stop] [--g2-mirror]\n"
-                  << "                    [--x-mirror] [--vertical] [--labels] [--no-settings]\n"
-                  << "                    [--time-xlsx FILE] [--coordinates-xlsx FILE] FILE\n";
+        std::cerr
+            << "trazor-check: " << problem << "\n"
+            << "usage: trazor-check [--json] [--trace FILE|-] [--png FILE [--size WxH]] [--fanuc] [--unit "
+               "N]\n"
+            << "                    [--limits PX,PZ,MX,MZ] [--block-delete] [--optional-stop] [--g2-mirror]\n"
+            << "                    [--x-mirror] [--vertical] [--labels] [--no-settings]\n"
+            << "                    [--time-xlsx FILE] [--coordinates-xlsx FILE] FILE\n";
         return 2;
     }
 
@@ -135,14 +137,14 @@ namespace {
                 } else if (arg == "--coordinates-xlsx") {
                     o.coordinatesXlsx = v;
                 } else if (arg == "--size") {
-                    if (!ParseNumbers(v, 'x', numbers) || numbers.size() != 2 || numbers[0] < 16 || numbers[1] < 16
-                        || numbers[0] > 8000 || numbers[1] > 8000)
+                    if (!ParseNumbers(v, 'x', numbers) || numbers.size() != 2 || numbers[0] < 16
+                        || numbers[1] < 16 || numbers[0] > 8000 || numbers[1] > 8000)
                         return "--size wants WxH between 16x16 and 8000x8000";
                     o.width = static_cast<int>(numbers[0]);
                     o.height = static_cast<int>(numbers[1]);
                 } else if (arg == "--unit") {
-                    if (!ParseNumbers(v, ',', numbers) || numbers.size() != 1 || numbers[0] < 1 || numbers[0] > 4
-                        || numbers[0] != std::floor(numbers[0]))
+                    if (!ParseNumbers(v, ',', numbers) || numbers.size() != 1 || numbers[0] < 1
+                        || numbers[0] > 4 || numbers[0] != std::floor(numbers[0]))
                         return "--unit wants 1, 2, 3 or 4";
                     o.unit = numbers[0];
                 } else {

@@ -1,10 +1,10 @@
 // The background of the path display: axes, both rulers with their ticks and labels, and the
 // grid. Everything is drawn over the whole model window of the path surface (four viewports each
 // way), so panning needs no redraw.
+#include "base/number_format.h"
 #include "display/colours.h"
 #include "display/path_display.h"
 #include "display/view.h"
-#include "base/number_format.h"
 
 #include <algorithm>
 #include <array>
@@ -21,8 +21,9 @@ namespace {
 
     bool IsUsable(const ModelWindow& m)
     {
-        return std::isfinite(m.left) && std::isfinite(m.top) && std::isfinite(m.width) && std::isfinite(m.height)
-            && m.width > 0 && m.height > 0 && std::isfinite(m.left + m.width) && std::isfinite(m.top + m.height);
+        return std::isfinite(m.left) && std::isfinite(m.top) && std::isfinite(m.width)
+            && std::isfinite(m.height) && m.width > 0 && m.height > 0 && std::isfinite(m.left + m.width)
+            && std::isfinite(m.top + m.height);
     }
 
     // Calls mark(k * step) for k = firstK, firstK + 1, ... while k * step <= last, then for
@@ -98,7 +99,8 @@ void RedrawBackground(Interpreter& in)
     double zTickBottom = zWindow.top + zWindow.height;
     ForEachMultiple(step, 0, m.left, right, m.width, [&](double i) {
         zScale.Line(i, zTickTop, i, zTickBottom, textColour);
-        std::string label = st.VerticalView ? Labelled('X', RoundedText(i * -2 * f, 1)) : Labelled('Z', RoundedText(i, 1));
+        std::string label
+            = st.VerticalView ? Labelled('X', RoundedText(i * -2 * f, 1)) : Labelled('Z', RoundedText(i, 1));
         zScale.Text(i - textWidth, zWindow.top, label);
     });
 
@@ -108,7 +110,8 @@ void RedrawBackground(Interpreter& in)
     double xTickRight = xWindow.left + xWindow.width;
     ForEachMultiple(step, 0, m.top, bottom, m.height, [&](double i) {
         xScale.Line(xWindow.left, i, xTickRight, i, textColour);
-        std::string label = st.VerticalView ? Labelled('Z', RoundedText(-i, 1)) : Labelled('X', RoundedText(i * -2 * f, 1));
+        std::string label
+            = st.VerticalView ? Labelled('Z', RoundedText(-i, 1)) : Labelled('X', RoundedText(i * -2 * f, 1));
         xScale.Text(xWindow.left, i - textHeight, label);
     });
 
@@ -119,12 +122,14 @@ void RedrawBackground(Interpreter& in)
     bool verticalGrid = st.VerticalView ? st.XGridOn : st.ZGridOn;
     if (horizontalGrid) {
         trace.SetLineStyle(LineStyle::Dotted);
-        ForEachMultiple(1, 1, m.top, bottom, 0, [&](double i) { trace.Line(m.left, i, right, i, GridColour); });
+        ForEachMultiple(
+            1, 1, m.top, bottom, 0, [&](double i) { trace.Line(m.left, i, right, i, GridColour); });
         trace.SetLineStyle(LineStyle::Solid);
     }
     if (verticalGrid) {
         trace.SetLineStyle(LineStyle::Dotted);
-        ForEachMultiple(1, 1, m.left, right, 0, [&](double i) { trace.Line(i, m.top, i, bottom, GridColour); });
+        ForEachMultiple(
+            1, 1, m.left, right, 0, [&](double i) { trace.Line(i, m.top, i, bottom, GridColour); });
         trace.SetLineStyle(LineStyle::Solid);
     }
 }

@@ -1,9 +1,9 @@
 // The end-point marker and coordinate labels drawn after every move: four small circles on the
 // end point and, for a move that has length, a stack of label lines to the side of it (R or C,
 // slope angle, Z, X, nose-radius code), each line higher than the one before.
+#include "base/number_format.h"
 #include "display/colours.h"
 #include "display/path_display.h"
-#include "base/number_format.h"
 
 #include <cmath>
 #include <string>
@@ -49,7 +49,8 @@ void DrawEndPointLabels(Interpreter& in)
         slope = std::atan(((st.CurrentX - st.TargetX) / 2) / (st.TargetZ - st.CurrentZ)) * 180 / st.Pi;
     // A long move has room for the labels just beyond its end; a short one gets them set back
     // so they do not cover the move itself.
-    bool longMove = std::fabs(st.TargetZ - st.CurrentZ) > 5 * th || std::fabs(st.TargetX - st.CurrentX) / 2 > 2 * th;
+    bool longMove
+        = std::fabs(st.TargetZ - st.CurrentZ) > 5 * th || std::fabs(st.TargetX - st.CurrentX) / 2 > 2 * th;
     double along = longMove ? st.TargetZ + th / 2 : st.TargetZ - 4 * th;
 
     SurfacePoint end = ToSurface(st, st.TargetX, st.TargetZ);

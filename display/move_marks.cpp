@@ -44,7 +44,8 @@ namespace {
     // The nose-radius mark: a small circle beside the end point, `offset` radians off the
     // direction back to the reference point, on the side of the compensation (G42 one way, G41
     // the other, nothing for G40).
-    void DrawNoseMark(Interpreter& in, double targetX, double targetZ, double refX, double refZ, double offset)
+    void DrawNoseMark(
+        Interpreter& in, double targetX, double targetZ, double refX, double refZ, double offset)
     {
         const auto& st = in.st;
         if (!st.NoseRDisplay || (targetX == refX && targetZ == refZ))

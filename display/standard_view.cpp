@@ -45,7 +45,8 @@ ViewError ApplyStandardView(Interpreter& in, double viewportWidth, double viewpo
     float scaleHeight = static_cast<float>(surface.height / surface.width * scaleWidth);
     float scaleLeft = static_cast<float>(st.LimitMinusZ - scaleWidth / 2.0);
     float scaleTop = static_cast<float>(-0.75 * scaleHeight - st.LimitMinusX / 2);
-    if (!(std::isfinite(scaleHeight) && scaleHeight > 0 && std::isfinite(scaleLeft) && std::isfinite(scaleTop)))
+    if (!(std::isfinite(scaleHeight) && scaleHeight > 0 && std::isfinite(scaleLeft)
+            && std::isfinite(scaleTop)))
         return ViewError::InvalidValue;
     trace.SetModelWindow({ scaleLeft, scaleTop, scaleWidth, scaleHeight });
     // The rulers share one direction of the path surface's window and keep layout units in the

@@ -6,7 +6,10 @@
 
 namespace trazor {
 
-SurfacePoint ToSurface(const InterpreterState& st, double x, double z) { return HalfPlaneToSurface(st, z, x / 2); }
+SurfacePoint ToSurface(const InterpreterState& st, double x, double z)
+{
+    return HalfPlaneToSurface(st, z, x / 2);
+}
 
 SurfacePoint HalfPlaneToSurface(const InterpreterState& st, double z, double halfX)
 {

@@ -30,8 +30,10 @@ constexpr std::string_view CaptionFileMissing
     = "\\JPN\\LV*.INIファイルが見つかりません。\nこのソフトはOSP-P200のみ有効です。";
 
 // Completion.
-constexpr std::string_view Registered = "ファンクションキーにTrazorを登録しました。\n電源を再投入してください。";
-constexpr std::string_view Removed = "ファンクションキーからTrazorを削除しました。\n電源を再投入してください。";
+constexpr std::string_view Registered
+    = "ファンクションキーにTrazorを登録しました。\n電源を再投入してください。";
+constexpr std::string_view Removed
+    = "ファンクションキーからTrazorを削除しました。\n電源を再投入してください。";
 
 // What a key shows for Trazor (the caption file's value), and the name searched for in the path file.
 constexpr std::string_view KeyCaption = "トレーザー";

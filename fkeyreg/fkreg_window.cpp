@@ -17,7 +17,10 @@ namespace trazor {
 
 namespace {
 
-    QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+    QString Text(std::string_view text)
+    {
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
 
     constexpr int TextWidth = 300; // px, width of the wrapped explanations
 
@@ -92,9 +95,10 @@ bool Fkreg::Form_Load()
         return false;
     }
 
-    files_.pathFile = { environment_.KeyFolder(), *pathName, {}, std::string(PathFileLabelPrefix) + *pathName };
-    files_.captionFile
-        = { environment_.CaptionFolder(), *captionName, {}, std::string(CaptionFileLabelPrefix) + *captionName };
+    files_.pathFile
+        = { environment_.KeyFolder(), *pathName, {}, std::string(PathFileLabelPrefix) + *pathName };
+    files_.captionFile = { environment_.CaptionFolder(), *captionName, {},
+        std::string(CaptionFileLabelPrefix) + *captionName };
     for (KeyFile* file : { &files_.pathFile, &files_.captionFile }) {
         std::optional<std::string> text = ReadWholeFile(file->Path());
         if (!text) {
@@ -120,7 +124,8 @@ void Fkreg::Command1_Click()
     // while it is still on screen.
     hide();
     if (change.succeeded)
-        ShowMessage(QMessageBox::Warning, registering ? fkreg_texts::Registered : fkreg_texts::Removed, nullptr);
+        ShowMessage(
+            QMessageBox::Warning, registering ? fkreg_texts::Registered : fkreg_texts::Removed, nullptr);
     else
         ShowMessage(QMessageBox::Critical, change.message, nullptr);
     done_ = true;

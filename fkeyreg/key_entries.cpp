@@ -90,8 +90,8 @@ namespace {
 
     // Walks data1 to data8 and returns the first entry for which `pick` holds, with its number.
     template <typename Pick>
-    EntryEdit WalkEntries(std::string_view text, std::string_view header, Pick pick,
-        std::optional<Value>& picked)
+    EntryEdit WalkEntries(
+        std::string_view text, std::string_view header, Pick pick, std::optional<Value>& picked)
     {
         EntryEdit edit;
         const std::optional<Section> section = FindSection(text, header);

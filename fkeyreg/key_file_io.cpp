@@ -39,7 +39,8 @@ std::optional<std::string> FindFirstKeyFile(const std::filesystem::path& folder)
         const std::string name = entry.path().filename().string();
         if (!MatchesKeyFilePattern(name))
             continue;
-        if (!first || UpperAscii(name) < UpperAscii(*first) || (UpperAscii(name) == UpperAscii(*first) && name < *first))
+        if (!first || UpperAscii(name) < UpperAscii(*first)
+            || (UpperAscii(name) == UpperAscii(*first) && name < *first))
             first = name;
     }
     return first;

@@ -33,7 +33,8 @@ QPixmap DrawKeyPicture()
     const int keyLeft = width - keyWidth - 14;
     const int columnTop = (height - keyCount * keyHeight - (keyCount - 1) * keyGap) / 2;
     for (int key = 0; key < keyCount; ++key) {
-        const QRectF keyRect(keyLeft + 0.5, columnTop + key * (keyHeight + keyGap) + 0.5, keyWidth, keyHeight);
+        const QRectF keyRect(
+            keyLeft + 0.5, columnTop + key * (keyHeight + keyGap) + 0.5, keyWidth, keyHeight);
         const bool marked = key == markedKey;
         painter.setPen(QPen(marked ? QColor(200, 40, 30) : QColor(90, 90, 90), marked ? 2 : 1));
         painter.setBrush(marked ? QColor(255, 232, 120) : QColor(236, 236, 236));

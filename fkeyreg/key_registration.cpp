@@ -20,13 +20,15 @@ namespace {
     }
 
     // Why a file cannot be edited, or nothing when it can.
-    std::optional<std::string> UnusableReason(const KeyFile& file, std::string_view header, const EntryEdit& edit)
+    std::optional<std::string> UnusableReason(
+        const KeyFile& file, std::string_view header, const EntryEdit& edit)
     {
         switch (edit.outcome) {
         case EntryEdit::Outcome::MissingSection:
             return FillIn(fkreg_texts::SectionMissing, { file.label, header });
         case EntryEdit::Outcome::MissingEntry:
-            return FillIn(fkreg_texts::EntryMissing, { file.label, header, "data" + std::to_string(edit.entry) });
+            return FillIn(
+                fkreg_texts::EntryMissing, { file.label, header, "data" + std::to_string(edit.entry) });
         case EntryEdit::Outcome::Changed:
         case EntryEdit::Outcome::Unchanged:
             break;
@@ -60,8 +62,8 @@ namespace {
         const bool pathChanges = change.pathEdit.outcome == EntryEdit::Outcome::Changed;
         const bool captionChanges = change.captionEdit.outcome == EntryEdit::Outcome::Changed;
         if (pathChanges && !Replaced(files.pathFile, change.pathEdit.text)) {
-            change.message = TwoLines(FillIn(fkreg_texts::CannotWrite, { files.pathFile.label }),
-                fkreg_texts::NothingChanged);
+            change.message = TwoLines(
+                FillIn(fkreg_texts::CannotWrite, { files.pathFile.label }), fkreg_texts::NothingChanged);
             return change;
         }
         if (captionChanges && !Replaced(files.captionFile, change.captionEdit.text)) {
@@ -69,7 +71,8 @@ namespace {
             if (!pathChanges || Replaced(files.pathFile, files.pathFile.text))
                 change.message = TwoLines(failed, fkreg_texts::NothingChanged);
             else
-                change.message = TwoLines(failed, FillIn(fkreg_texts::RestoreFailed, { files.pathFile.label }));
+                change.message
+                    = TwoLines(failed, FillIn(fkreg_texts::RestoreFailed, { files.pathFile.label }));
             return change;
         }
         change.succeeded = true;

@@ -18,9 +18,11 @@ int main(int argc, char* argv[])
     // Fkreg hides its window before the closing report; the program ends on Fkreg::Ended instead.
     application.setQuitOnLastWindowClosed(false);
 
-    const std::filesystem::path programFolder(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    const std::filesystem::path programFolder(
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
     trazor::Fkreg form(programFolder, trazor::OspEnvironment::FromEnvironment());
-    QObject::connect(&form, &trazor::Fkreg::Ended, &application, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(
+        &form, &trazor::Fkreg::Ended, &application, &QCoreApplication::quit, Qt::QueuedConnection);
     if (!form.Form_Load())
         return 1;
     form.show();

@@ -1,8 +1,8 @@
 // A whole program as a batch run, as the headless checker runs a file: the bytes are decoded as
 // a program file (UTF-8 or CP932, any line ends). The first byte chooses dialect and switches.
+#include "base/program_text.h"
 #include "cli/check_run.h"
 #include "display/recording_surface.h"
-#include "base/program_text.h"
 #include "interpreter/start_up.h"
 
 #include <cstddef>

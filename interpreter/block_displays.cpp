@@ -1,8 +1,8 @@
 // The readouts of the main window after every block: target, feed, tool, modal codes, program
 // and sequence numbers, machining time and the spindle readouts.
-#include "interpreter/block_execution.h"
 #include "base/number_format.h"
 #include "base/text.h"
+#include "interpreter/block_execution.h"
 
 #include <cmath>
 

@@ -1,10 +1,10 @@
 // The execution phase of a block: completes the target, checks the minus soft limits, hands the
 // block to the routine of its motion code, adds the special M-code times, refreshes the readouts,
 // moves the current position and paces the run.
+#include "base/number_format.h"
 #include "interpreter/block_execution.h"
 #include "interpreter/block_reading.h"
 #include "interpreter/messages.h"
-#include "base/number_format.h"
 #include "motion/motion.h"
 
 #include <cmath>

@@ -1,9 +1,9 @@
 // The scanning phase of a block: comments, block delete, program and sequence numbers, G and M
 // words with their immediate effects, and every address word with its unit scaling.
-#include "interpreter/block_reading.h"
-#include "interpreter/messages.h"
 #include "base/number_format.h"
 #include "base/text.h"
+#include "interpreter/block_reading.h"
+#include "interpreter/messages.h"
 
 #include <cmath>
 #include <limits>
@@ -162,7 +162,9 @@ namespace {
             ReadInto(in, st.WordC, Scaling::Angle);
             CheckDecimalPoint(in, 'C', st.WordC);
             break;
-        case u'A': ReadInto(in, st.WordA, Scaling::Angle); break;
+        case u'A':
+            ReadInto(in, st.WordA, Scaling::Angle);
+            break;
         case u'R':
             ReadInto(in, st.WordR, Scaling::None);
             CheckDecimalPoint(in, 'R', st.WordR);
@@ -173,10 +175,18 @@ namespace {
             CheckDecimalPoint(in, 'F', field);
             break;
         }
-        case u'L': ReadInto(in, st.WordL, Scaling::Length); break;
-        case u'D': ReadInto(in, st.WordD, Scaling::Length); break;
-        case u'P': ReadInto(in, st.WordP, Scaling::Length); break;
-        case u'H': ReadInto(in, st.WordH, Scaling::Length); break;
+        case u'L':
+            ReadInto(in, st.WordL, Scaling::Length);
+            break;
+        case u'D':
+            ReadInto(in, st.WordD, Scaling::Length);
+            break;
+        case u'P':
+            ReadInto(in, st.WordP, Scaling::Length);
+            break;
+        case u'H':
+            ReadInto(in, st.WordH, Scaling::Length);
+            break;
         case u'I':
             // "IF" is a statement: the I is left alone and the F is read as the next word.
             if (CharAt(st, st.ScanPos + 1) != u'F') {
@@ -200,7 +210,8 @@ namespace {
                 st.FanucWGiven = true;
             CheckDecimalPoint(in, 'W', st.WordW);
             break;
-        default: break;
+        default:
+            break;
         }
     }
 
@@ -258,7 +269,9 @@ ScannedAxes ScanBlock(Interpreter& in)
             continue;
         }
         switch (c) {
-        case u')': st.InComment = false; break;
+        case u')':
+            st.InComment = false;
+            break;
         case u'O':
             if (st.ScanPos <= 2) {
                 ReadNumberText(in);
@@ -302,7 +315,9 @@ ScannedAxes ScanBlock(Interpreter& in)
                 ++st.ScanPos;
             ReadInto(in, st.ToolWord, Scaling::None);
             break;
-        case u'V': ReadNumberText(in); break;
+        case u'V':
+            ReadNumberText(in);
+            break;
         case u'\u3000':
             FailBlock(in, trazor_texts::FullWidthSpace);
             break;
@@ -316,7 +331,9 @@ ScannedAxes ScanBlock(Interpreter& in)
             in.host.SetFunctionKeyMessage(trazor_texts::FullWidthCloseFkey);
             st.StopCode = StopError;
             break;
-        default: ReadAddressWord(in, c, axes); break;
+        default:
+            ReadAddressWord(in, c, axes);
+            break;
         }
     }
     return axes;

@@ -140,7 +140,8 @@ bool TakeBlock(Interpreter& in, bool select)
     if (st.BlockEndPos == 0)
         return false;
     const std::int32_t start = st.NextBlockStart < 1 ? 1 : st.NextBlockStart;
-    st.BlockText.assign(text, static_cast<std::size_t>(start) - 1, static_cast<std::size_t>(st.BlockEndPos - start));
+    st.BlockText.assign(
+        text, static_cast<std::size_t>(start) - 1, static_cast<std::size_t>(st.BlockEndPos - start));
     st.LoadedBlockStart = start;
     st.BlockCount += 1;
     if (select)

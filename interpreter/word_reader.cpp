@@ -1,8 +1,8 @@
 // The value of an address word: plain numbers and simple arithmetic evaluated from left to right
 // in single precision. Statements and variable words of the OSP dialect are passed over, since
 // the checker keeps no variables.
-#include "interpreter/block_reading.h"
 #include "base/number_format.h"
+#include "interpreter/block_reading.h"
 
 #include <cstdint>
 
@@ -23,11 +23,20 @@ namespace {
         double acc = accumulator;
         double result = operand;
         switch (pendingOperator) {
-        case u'+': result = acc + operand; break;
-        case u'-': result = acc - operand; break;
-        case u'*': result = acc * operand; break;
-        case u'/': result = acc / operand; break;
-        default: break;
+        case u'+':
+            result = acc + operand;
+            break;
+        case u'-':
+            result = acc - operand;
+            break;
+        case u'*':
+            result = acc * operand;
+            break;
+        case u'/':
+            result = acc / operand;
+            break;
+        default:
+            break;
         }
         accumulator = static_cast<float>(result);
     }
@@ -119,7 +128,8 @@ void ReadWordValue(Interpreter& in)
             st.DecimalPointSeen = true;
         if (IsOperator(c)) {
             char16_t after = at(i + 1);
-            bool operandFollows = (after >= u'0' && after <= u'9') || after == u'.' || after == u'[' || after == u']';
+            bool operandFollows
+                = (after >= u'0' && after <= u'9') || after == u'.' || after == u'[' || after == u']';
             if (!operandFollows) {
                 // The expression ends at this operator; the rest of the word up to the next
                 // blank is passed over. The character right after the operator is not looked at.

@@ -2,9 +2,9 @@
 // and peck cycles with plunges in X (G73) and along Z (G74). One block is a whole cycle from the
 // current point; the drawing shows the first and the last pass only, and the number of passes
 // enters the time as a factor.
+#include "base/number_format.h"
 #include "display/path_display.h"
 #include "interpreter/messages.h"
-#include "base/number_format.h"
 #include "motion/cycle_legs.h"
 #include "motion/feed_time.h"
 #include "motion/motion.h"

@@ -2,11 +2,11 @@
 // going through ExecuteRapid and ExecuteLinear.
 #pragma once
 
+#include "base/number_format.h"
 #include "display/path_display.h"
 #include "interpreter/block_execution.h"
 #include "interpreter/interpreter.h"
 #include "interpreter/messages.h"
-#include "base/number_format.h"
 #include "motion/feed_time.h"
 #include "motion/soft_limits.h"
 
@@ -101,8 +101,8 @@ inline void DrawBoxAlongZ(Interpreter& in, double startX, double startZ, double 
 // The same box across X (G32 face threading, FANUC G94): rapid approach to the cut's start Z,
 // the face cut to `endX` ending at the cut's end Z, rapid retract to the start Z, rapid return to
 // the start diameter.
-inline void DrawBoxAlongX(Interpreter& in, double startX, double startZ, double endX, double endZ,
-    double cutStartZ, double cutEndZ)
+inline void DrawBoxAlongX(
+    Interpreter& in, double startX, double startZ, double endX, double endZ, double cutStartZ, double cutEndZ)
 {
     DrawLeg(in, startZ, startX / 2, cutStartZ, startX / 2, LegKind::Rapid);
     FinishLeg(in, Readout::ZA, endZ);

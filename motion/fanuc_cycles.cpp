@@ -3,9 +3,9 @@
 // return), times the rapid legs at 20000 mm/min and the cut with the feed-time rule, and ends where
 // it started. The cycle end and the taper R are modal between consecutive passes, so a roughing
 // sequence is one full block followed by blocks that give only the next depth.
+#include "base/number_format.h"
 #include "interpreter/block_execution.h"
 #include "interpreter/messages.h"
-#include "base/number_format.h"
 #include "motion/cycle_legs.h"
 #include "motion/motion.h"
 #include "motion/soft_limits.h"

@@ -1,9 +1,9 @@
 // Rapid traverse (G0) and linear cutting feed (G1, G34, G35, FANUC G32). The rapid move also
 // handles the tool change: new path colours, the optional clear of the pane, the tool label and
 // the tool-change time.
-#include "display/path_display.h"
 #include "base/number_format.h"
 #include "base/text.h"
+#include "display/path_display.h"
 #include "motion/feed_time.h"
 #include "motion/motion.h"
 #include "motion/soft_limits.h"

@@ -5,10 +5,10 @@
 // by blocks that give only the next depth.
 #include "motion/threading.h"
 
+#include "base/number_format.h"
 #include "display/path_display.h"
 #include "interpreter/block_execution.h"
 #include "interpreter/messages.h"
-#include "base/number_format.h"
 #include "motion/cycle_legs.h"
 #include "motion/feed_time.h"
 #include "motion/motion.h"

@@ -87,8 +87,8 @@ namespace {
             length = 2;
         }
         if (character == 0xFFFD) {
-            return FileMessage(path, trazor_texts::NotSavedLead) + line + Text(trazor_texts::UnreadableMarkLine)
-                + Text(trazor_texts::UnreadableMarkAdvice);
+            return FileMessage(path, trazor_texts::NotSavedLead) + line
+                + Text(trazor_texts::UnreadableMarkLine) + Text(trazor_texts::UnreadableMarkAdvice);
         }
         const QString code
             = QStringLiteral("(U+%1)").arg(static_cast<uint>(character), 4, 16, QLatin1Char('0')).toUpper();

@@ -46,10 +46,7 @@ std::filesystem::path OspEnvironment::KeyFolder() const
     return root_ / "OSP-P" / "V-FKEY";
 }
 
-std::filesystem::path OspEnvironment::CaptionFolder() const
-{
-    return KeyFolder() / "JPN";
-}
+std::filesystem::path OspEnvironment::CaptionFolder() const { return KeyFolder() / "JPN"; }
 
 bool OspEnvironment::IsOnControl() const
 {

@@ -24,7 +24,6 @@ namespace {
         row.Cell('E') = TextCell(FormatZeroFixed3(st.TargetZ) + "," + FormatZeroFixed3(st.TargetX / 2));
     }
 
-
     // Row r with line r - 1 in B and, from row 2 on, its number in A.
     ReportRow LineRow(std::int64_t r, ProgramLines& lines)
     {

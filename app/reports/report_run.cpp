@@ -1,9 +1,9 @@
 #include "app/reports/report_run.h"
 
 #include "app/reports/report_sheet.h"
+#include "base/text.h"
 #include "interpreter/block_reading.h"
 #include "interpreter/run_control.h"
-#include "base/text.h"
 
 namespace trazor {
 

@@ -28,7 +28,10 @@ static void InitWindowResources() { Q_INIT_RESOURCE(icons); }
 namespace trazor {
 
 namespace {
-    QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+    QString Utf8(std::string_view text)
+    {
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
 
     // The speed slider jumps to a click on its track, as the control's does.
     class OverrideSlider : public QSlider {
@@ -60,7 +63,8 @@ namespace {
 frmMain::frmMain(QString commandLine, QString settingsPath, QString programFolder)
     : commandLine_(std::move(commandLine))
     , settingsPath_(std::move(settingsPath))
-    , programFolder_(programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : std::move(programFolder))
+    , programFolder_(
+          programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : std::move(programFolder))
     , in_(panes_.trace, panes_.xScale, panes_.zScale, *this)
 {
     InitWindowResources();
@@ -97,8 +101,8 @@ void frmMain::BuildPanes()
         if (mnuEdit_)
             mnuEdit_->popup(at);
     });
-    connect(program_, &ProgramEditor::ProgramChanged, this,
-        [this] { setWindowModified(program_->Modified()); });
+    connect(
+        program_, &ProgramEditor::ProgramChanged, this, [this] { setWindowModified(program_->Modified()); });
 
     xPos_ = new QLabel("X", central);
     xPos_->setObjectName("Xpos");

@@ -10,19 +10,19 @@
 #pragma once
 
 #include "app/files/program_encoding.h"
-#include "base/settings_keys.h"
 #include "app/window/command_table.h"
 #include "app/window/editor_text_adapter.h"
 #include "app/window/lock_keys.h"
 #include "app/window/readout_cache.h"
+#include "base/settings_keys.h"
 #include "display/qt/picture.h"
 #include "interpreter/interpreter.h"
 #include "interpreter/run_host.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QSlider>
 #include <QMainWindow>
+#include <QSlider>
 #include <QString>
 
 #include <array>

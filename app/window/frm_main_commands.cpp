@@ -16,7 +16,10 @@
 namespace trazor {
 
 namespace {
-    QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+    QString Utf8(std::string_view text)
+    {
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
 
     QIcon CommandIcon(const char* key)
     {
@@ -40,7 +43,8 @@ void frmMain::BuildCommands()
     for (const CommandRow& row : CommandTable()) {
         if (row.name[0] == '-' || actions_.count(QString::fromLatin1(row.name)))
             continue;
-        if (std::string_view(row.name) == "mnuFileRecentFile" || std::string_view(row.name) == "PostionDisplay")
+        if (std::string_view(row.name) == "mnuFileRecentFile"
+            || std::string_view(row.name) == "PostionDisplay")
             continue;
         auto* action = new QAction(Utf8(row.caption), this);
         action->setObjectName(QString::fromLatin1(row.name));
@@ -158,7 +162,8 @@ void frmMain::BuildToolbars(QWidget* parent)
             for (int entry = 1; entry <= 14; ++entry) {
                 QAction* item = posDisplayMenu_->addAction(QStringLiteral("   ") + PositionEntry(entry - 1));
                 item->setProperty("index", entry);
-                connect(item, &QAction::triggered, this, [this, entry] { PosDisplay_ButtonMenuClick(entry); });
+                connect(
+                    item, &QAction::triggered, this, [this, entry] { PosDisplay_ButtonMenuClick(entry); });
             }
             posDisplay_->setMenu(posDisplayMenu_);
             connect(posDisplay_, &QToolButton::clicked, this, [this] { Toolbar1_ButtonClick("PosDisplay"); });

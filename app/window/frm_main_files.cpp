@@ -19,7 +19,10 @@
 namespace trazor {
 
 namespace {
-    QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+    QString Utf8(std::string_view text)
+    {
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
 }
 
 bool frmMain::LoadProgramFile(const QString& path)
@@ -44,7 +47,8 @@ bool frmMain::SaveProgramFile(const QString& path)
     if (saved.result == SaveResult::NotInEncoding) {
         // Rather than lose characters, the file can be kept in UTF-8.
         const int answer = Ask(QMessageBox::Question, Utf8(trazor_texts::ProgramTitle),
-            saved.message + "\n\n" + Utf8(trazor_texts::SaveAsUtf8Question), QMessageBox::Yes | QMessageBox::Cancel);
+            saved.message + "\n\n" + Utf8(trazor_texts::SaveAsUtf8Question),
+            QMessageBox::Yes | QMessageBox::Cancel);
         if (answer != QMessageBox::Yes)
             return false;
         fileFormat_.encoding = TextEncoding::Utf8;
@@ -167,7 +171,8 @@ void frmMain::mnuEditAllSelect_Click()
 void frmMain::mnuEditFont_Click()
 {
     bool chosen = false;
-    QFont current(programFontName_.isEmpty() ? program_->font().family() : programFontName_, programFontSize_);
+    QFont current(
+        programFontName_.isEmpty() ? program_->font().family() : programFontName_, programFontSize_);
     const QFont font = QFontDialog::getFont(&chosen, current, this, "フォントの設定");
     if (!chosen)
         return;

@@ -19,7 +19,10 @@ namespace trazor {
 namespace {
     constexpr qint64 FlushIntervalMs = 33;
 
-    QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+    QString Utf8(std::string_view text)
+    {
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
 }
 
 void frmMain::SetStatusMessage(std::string_view text) { sbStatusBar_->SetText(1, Utf8(text)); }
@@ -176,8 +179,9 @@ void frmMain::ShowOptionStates()
             action->setChecked(on);
     Action("mnuTclear")->setEnabled(st.ToolLabelOn);
     for (std::size_t i = 0; i < postionDisplayT_.size(); ++i) {
-        const bool chosen = i == 1 ? !st.CoordinateDisplayOn
-                                   : st.CoordinateDisplayOn && st.CoordinateToolFilter == (i == 0 ? 0 : int(i) - 1);
+        const bool chosen = i == 1
+            ? !st.CoordinateDisplayOn
+            : st.CoordinateDisplayOn && st.CoordinateToolFilter == (i == 0 ? 0 : int(i) - 1);
         postionDisplayT_[i]->setChecked(chosen);
     }
     // Panels that show a switch: nose radius, the two grids; the switches of the function keys.

@@ -29,7 +29,10 @@
 namespace trazor {
 
 namespace {
-    QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+    QString Utf8(std::string_view text)
+    {
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
     QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
     std::unique_ptr<QSettings> OpenStore(const QString& path)
@@ -140,7 +143,8 @@ bool frmMain::Form_Load()
         ShowOptionStates();
     } catch (const std::bad_alloc&) {
         Ask(QMessageBox::Critical, Utf8(trazor_texts::ProgramTitle),
-            Utf8(trazor_texts::NoGraphicsMemory) + "\n" + Utf8(trazor_texts::TryFewerColours), QMessageBox::Ok);
+            Utf8(trazor_texts::NoGraphicsMemory) + "\n" + Utf8(trazor_texts::TryFewerColours),
+            QMessageBox::Ok);
         startUpFailed_ = true;
     } catch (const std::exception& failure) {
         Ask(QMessageBox::Critical, Utf8(trazor_texts::ProgramTitle), QString::fromLocal8Bit(failure.what()),
@@ -225,8 +229,8 @@ SettingsValues frmMain::CollectSettings() const
     values.ProgramFontSize = programFontSize_;
     values.G40Display = st.G40Display;
     values.NoseRDisplay = st.NoseRDisplay;
-    std::string* recent[] = { &values.RecentFile1, &values.RecentFile2, &values.RecentFile3, &values.RecentFile4,
-        &values.RecentFile5 };
+    std::string* recent[] = { &values.RecentFile1, &values.RecentFile2, &values.RecentFile3,
+        &values.RecentFile4, &values.RecentFile5 };
     for (std::size_t n = 0; n < 5; ++n) {
         const QString caption = recentFiles_[n]->text();
         *recent[n] = caption.startsWith("RecentFile") ? std::string() : caption.toStdString();

@@ -23,7 +23,10 @@
 namespace trazor {
 
 namespace {
-    QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+    QString Utf8(std::string_view text)
+    {
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
 }
 
 // ---- Run control ----
@@ -97,7 +100,8 @@ void frmMain::mnuStanderd_Click()
         for (RasterSurface* surface : { &panes_.trace, &panes_.xScale, &panes_.zScale })
             surface->SetDevicePixelRatio(twips.DevicePixelRatio());
         const QSize viewport = trace1_->size();
-        ViewError error = trazor::mnuStanderd_Click(in_, twips.ToTwips(viewport.width()), twips.ToTwips(viewport.height()));
+        ViewError error = trazor::mnuStanderd_Click(
+            in_, twips.ToTwips(viewport.width()), twips.ToTwips(viewport.height()));
         if (error != ViewError::None)
             ShowStandardViewError(static_cast<int>(error));
     });
@@ -106,7 +110,8 @@ void frmMain::mnuStanderd_Click()
 void frmMain::ShowStandardViewError(int error)
 {
     const QString title = Utf8(trazor_texts::ProgramTitle);
-    if (error == static_cast<int>(ViewError::OutOfMemory) || error == static_cast<int>(ViewError::DivisionByZero)) {
+    if (error == static_cast<int>(ViewError::OutOfMemory)
+        || error == static_cast<int>(ViewError::DivisionByZero)) {
         const QString text = error == static_cast<int>(ViewError::OutOfMemory)
             ? Utf8(trazor_texts::NoGraphicsMemory) + "\n" + Utf8(trazor_texts::TryFewerColours)
             : Utf8(trazor_texts::DivisionByZero) + "\n" + Utf8(trazor_texts::FixTheProgram);
@@ -120,7 +125,8 @@ void frmMain::ShowStandardViewError(int error)
             Form_Unload();
         return;
     }
-    Ask(QMessageBox::Critical, title, Utf8(trazor_texts::BadSoftLimits) + QString::number(error), QMessageBox::Ok);
+    Ask(QMessageBox::Critical, title, Utf8(trazor_texts::BadSoftLimits) + QString::number(error),
+        QMessageBox::Ok);
     mnuSoftLimit_Click();
 }
 
@@ -212,7 +218,9 @@ void frmMain::PosDisplay_ButtonMenuClick(int entry)
     const QList<QAction*> entries = posDisplayMenu_->actions();
     for (int i = 0; i < entries.size(); ++i) {
         const int m = i + 1;
-        const QString name = m == 1 ? "全工具" : m == 2 ? "なし" : QStringLiteral("T%1").arg(m - 2, 2, 10, QLatin1Char('0'));
+        const QString name = m == 1 ? "全工具"
+            : m == 2                ? "なし"
+                                    : QStringLiteral("T%1").arg(m - 2, 2, 10, QLatin1Char('0'));
         entries[i]->setText((m == entry ? QStringLiteral("●") : QStringLiteral("   ")) + name);
     }
     PostionDisplayT_Click(entry - 1);
@@ -255,13 +263,15 @@ void frmMain::mnuEditCalculator_Click()
     const QString program = QDir(programFolder_).filePath("TrazorCalculator");
     if (!QFileInfo(program).isExecutable() || !QProcess::startDetached(program, {}, programFolder_)) {
         Ask(QMessageBox::Warning, Utf8(trazor_texts::ProgramTitle),
-            Utf8(trazor_texts::CalculatorNotStarted) + "\n" + QDir::toNativeSeparators(program), QMessageBox::Ok);
+            Utf8(trazor_texts::CalculatorNotStarted) + "\n" + QDir::toNativeSeparators(program),
+            QMessageBox::Ok);
     }
 }
 
 void frmMain::ShowLockKeys()
 {
-    const std::pair<int, LockKey> panels[] = { { 7, LockKey::CapsLock }, { 8, LockKey::Insert }, { 9, LockKey::NumLock } };
+    const std::pair<int, LockKey> panels[]
+        = { { 7, LockKey::CapsLock }, { 8, LockKey::Insert }, { 9, LockKey::NumLock } };
     for (auto [number, key] : panels)
         sbStatusBar_->SetInset(number, lockKeys_.IsOn(key));
 }

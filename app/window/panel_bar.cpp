@@ -10,7 +10,10 @@
 namespace trazor {
 
 namespace {
-    QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+    QString Utf8(std::string_view text)
+    {
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
 }
 
 PanelBar::PanelBar(const QString& objectName, const std::vector<PanelRow>& panels, QWidget* parent)
@@ -85,7 +88,8 @@ bool PanelBar::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         auto* panel = qobject_cast<QLabel*>(watched);
-        if (panel && mouse->button() == Qt::LeftButton && panel->rect().contains(mouse->position().toPoint())) {
+        if (panel && mouse->button() == Qt::LeftButton
+            && panel->rect().contains(mouse->position().toPoint())) {
             emit PanelClick(panel->objectName());
             return true;
         }

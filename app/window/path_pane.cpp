@@ -8,7 +8,10 @@
 namespace trazor {
 
 namespace {
-    QColor ToQColor(Colour colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
+    QColor ToQColor(Colour colour)
+    {
+        return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    }
 }
 
 SurfaceWidget::SurfaceWidget(const RasterSurface& surface, const char* name, QWidget* parent)
@@ -50,8 +53,8 @@ PathPane::PathPane(const PathPanes& panes, QWidget* parent)
 
 void PathPane::SyncToSurfaces()
 {
-    for (auto [widget, surface] : { std::pair { trace_, &panes_.trace }, std::pair { zScale_, &panes_.zScale },
-             std::pair { xScale_, &panes_.xScale } }) {
+    for (auto [widget, surface] : { std::pair { trace_, &panes_.trace },
+             std::pair { zScale_, &panes_.zScale }, std::pair { xScale_, &panes_.xScale } }) {
         const QImage& image = surface->Image();
         const qreal ratio = image.isNull() ? 1 : image.devicePixelRatio();
         const QSize size = image.isNull() ? QSize(0, 0) : (QSizeF(image.size()) / ratio).toSize();

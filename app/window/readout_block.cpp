@@ -73,8 +73,8 @@ ReadoutBlock::ReadoutBlock(QWidget* parent)
     grid->addLayout(time, 5, 0, 1, 6);
     grid->setColumnStretch(5, 1);
 
-    for (auto [readout, item] : { std::pair { Readout::Mcode, 2 }, { Readout::Mcode, 3 }, { Readout::Label2, 7 },
-             { Readout::Label2, 8 } })
+    for (auto [readout, item] : { std::pair { Readout::Mcode, 2 }, { Readout::Mcode, 3 },
+             { Readout::Label2, 7 }, { Readout::Label2, 8 } })
         SetVisible(readout, item, false);
 }
 

@@ -42,7 +42,9 @@ constexpr std::string_view ExcelOutTip = "加工時間をエクセルに出力�
 // Saving a text the file's encoding cannot hold, and Save As under an upper-case name that is
 // another existing file (our own texts).
 constexpr std::string_view SaveAsUtf8Question = "UTF-8 で保存しますか ?";
-constexpr std::string_view ReplaceUpperCaseQuestion = " は既に存在します。" "\n" "上書きしますか ?";
+constexpr std::string_view ReplaceUpperCaseQuestion = " は既に存在します。"
+                                                      "\n"
+                                                      "上書きしますか ?";
 
 // Calculator start failure (our own: the control leaves it open).
 constexpr std::string_view CalculatorNotStarted = "電卓を起動できませんでした。";

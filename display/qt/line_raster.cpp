@@ -17,7 +17,8 @@ namespace {
 
 } // namespace
 
-void DrawPixelLine(const PixelRows& image, int x1, int y1, int x2, int y2, std::uint32_t pixel, LineStyle style)
+void DrawPixelLine(
+    const PixelRows& image, int x1, int y1, int x2, int y2, std::uint32_t pixel, LineStyle style)
 {
     if (!image.pixels || image.width <= 0 || image.height <= 0)
         return;

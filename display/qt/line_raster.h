@@ -26,6 +26,7 @@ struct PixelRows {
 // the same pixel sets that pixel. Dotted lines set one pixel in three, from the first.
 // The clip is worked out exactly, so the pixels inside are those of the unclipped line.
 // Coordinates up to 2^29 in magnitude.
-void DrawPixelLine(const PixelRows& image, int x1, int y1, int x2, int y2, std::uint32_t pixel, LineStyle style);
+void DrawPixelLine(
+    const PixelRows& image, int x1, int y1, int x2, int y2, std::uint32_t pixel, LineStyle style);
 
 } // namespace trazor

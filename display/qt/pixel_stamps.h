@@ -23,7 +23,10 @@ struct PixelStamp {
 // The printable ASCII characters of one font (pixel-sized, not antialiased), made as needed.
 class GlyphStamps {
 public:
-    explicit GlyphStamps(const QFont& font) : font_(font) { }
+    explicit GlyphStamps(const QFont& font)
+        : font_(font)
+    {
+    }
     // The character drawn at the origin on the baseline.
     const PixelStamp& Glyph(char ch);
     // Kerning between two characters in pixels: added to the advance of `left`, it gives the

@@ -82,7 +82,8 @@ void RasterSurface::SetModelWindow(const ModelWindow& window)
 {
     window_ = window;
     bool usable = !image_.isNull() && std::isfinite(window.left) && std::isfinite(window.top)
-        && std::isfinite(window.width) && std::isfinite(window.height) && window.width != 0 && window.height != 0;
+        && std::isfinite(window.width) && std::isfinite(window.height) && window.width != 0
+        && window.height != 0;
     pixelsPerU_ = usable ? image_.width() / static_cast<double>(window.width) : 0;
     pixelsPerV_ = usable ? image_.height() / static_cast<double>(window.height) : 0;
 }
@@ -172,8 +173,8 @@ QPainter* RasterSurface::Painter()
         painterFontSet_ = false;
     }
     if (painterMode_ != mode_) {
-        painter_->setCompositionMode(
-            mode_ == DrawMode::Xor ? QPainter::RasterOp_SourceXorDestination : QPainter::CompositionMode_SourceOver);
+        painter_->setCompositionMode(mode_ == DrawMode::Xor ? QPainter::RasterOp_SourceXorDestination
+                                                            : QPainter::CompositionMode_SourceOver);
         painterMode_ = mode_;
     }
     return &*painter_;
@@ -183,8 +184,8 @@ const PixelRows& RasterSurface::Pixels()
 {
     if (!pixels_.pixels && !image_.isNull()) {
         // RGB32 rows are whole pixels long.
-        pixels_ = { reinterpret_cast<std::uint32_t*>(image_.bits()), image_.bytesPerLine() / 4, image_.width(),
-            image_.height() };
+        pixels_ = { reinterpret_cast<std::uint32_t*>(image_.bits()), image_.bytesPerLine() / 4,
+            image_.width(), image_.height() };
     }
     return pixels_;
 }
@@ -278,7 +279,10 @@ void RasterSurface::Box(double u1, double v1, double u2, double v2, Colour colou
     painter->drawPolygon(corners, 4);
 }
 
-void RasterSurface::Circle(double u, double v, double radius, Colour colour) { Arc(u, v, radius, 0, TwoPi, colour); }
+void RasterSurface::Circle(double u, double v, double radius, Colour colour)
+{
+    Arc(u, v, radius, 0, TwoPi, colour);
+}
 
 void RasterSurface::Arc(double u, double v, double radius, double start, double end, Colour colour)
 {
@@ -302,7 +306,8 @@ void RasterSurface::Arc(double u, double v, double radius, double start, double 
     double span = std::fmod(end - start, TwoPi);
     if (span <= 0)
         span += TwoPi;
-    if (span >= TwoPi && r <= PixelStamps::MaxCircleRadius && style_ == LineStyle::Solid && mode_ == DrawMode::Copy) {
+    if (span >= TwoPi && r <= PixelStamps::MaxCircleRadius && style_ == LineStyle::Solid
+        && mode_ == DrawMode::Copy) {
         QPoint pixel(PixelIndex(centre.x()), PixelIndex(centre.y()));
         Stamp(stamps_.Circle(r, centre - QPointF(pixel)), pixel.x(), pixel.y(), colour);
         return;
@@ -335,7 +340,8 @@ void RasterSurface::DrawLargeArc(QPainter& painter, QPointF centre, double radiu
     double low = -std::numbers::pi, high = std::numbers::pi;
     if (!bounds.contains(centre)) {
         low = high = 0;
-        for (QPointF corner : { bounds.topLeft(), bounds.topRight(), bounds.bottomLeft(), bounds.bottomRight() }) {
+        for (QPointF corner :
+            { bounds.topLeft(), bounds.topRight(), bounds.bottomLeft(), bounds.bottomRight() }) {
             double off = std::remainder(angleOf(corner) - middle, TwoPi);
             low = std::min(low, off);
             high = std::max(high, off);
@@ -345,7 +351,8 @@ void RasterSurface::DrawLargeArc(QPainter& painter, QPointF centre, double radiu
     double sweep = high - low;
     double chordAngle = 2 * std::sqrt(2 * 0.25 / radius);
     int steps = static_cast<int>(std::clamp(std::ceil(sweep / chordAngle), 1.0, 100000.0));
-    auto onArc = [&](double angle) { return std::fmod(std::fmod(angle - start, TwoPi) + TwoPi, TwoPi) <= span; };
+    auto onArc
+        = [&](double angle) { return std::fmod(std::fmod(angle - start, TwoPi) + TwoPi, TwoPi) <= span; };
     std::vector<QPointF> run;
     auto flush = [&] {
         if (run.size() > 1)

@@ -4,8 +4,8 @@
 
 #include <cmath>
 #include <cstring>
-#include <random>
 #include <limits>
+#include <random>
 
 namespace trazor {
 namespace {
@@ -105,7 +105,8 @@ namespace {
             }
         }
         // Values on the rounding edges.
-        for (float f : { 8388608.0F, 9000001.0F, 1234567.5F, 9999999.0F, 9999999.5F, 0.0001F, 0.00009999999F, 1.0F, 2.5F, 1e7F, 123.4567F }) {
+        for (float f : { 8388608.0F, 9000001.0F, 1234567.5F, 9999999.0F, 9999999.5F, 0.0001F, 0.00009999999F,
+                 1.0F, 2.5F, 1e7F, 123.4567F }) {
             double number = 0;
             EXPECT_EQ(SingleTextAndValue(f, number), SingleText(f)) << f;
         }

@@ -40,7 +40,8 @@ class BadFiles : public ::testing::Test {
 protected:
     // One folder per test: CTest runs the tests of this file in parallel processes.
     std::filesystem::path dir = std::filesystem::temp_directory_path()
-        / ("trazor-bad-files-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        / ("trazor-bad-files-"
+            + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     void SetUp() override { std::filesystem::create_directories(dir); }
     void TearDown() override { std::filesystem::remove_all(dir); }
     std::string Write(const char* name, const std::string& bytes)
@@ -109,7 +110,8 @@ TEST_F(BadFiles, FileWithoutReadPermission)
     if (geteuid() == 0) {
         if (std::system("command -v setpriv >/dev/null 2>&1") != 0)
             GTEST_SKIP() << "running as root without setpriv";
-        std::filesystem::permissions(dir, std::filesystem::perms::owner_all | std::filesystem::perms::others_exec);
+        std::filesystem::permissions(
+            dir, std::filesystem::perms::owner_all | std::filesystem::perms::others_exec);
         prefix = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
     }
     Outcome outcome = RunCheckerAs(prefix, path);

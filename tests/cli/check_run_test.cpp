@@ -1,10 +1,10 @@
 // The headless checker: per-block trace and messages with their lines, the report texts, and the
 // program's exit status on good and bad input.
+#include "base/text.h"
 #include "cli/check_run.h"
 #include "cli/report.h"
 #include "display/recording_surface.h"
 #include "interpreter/messages.h"
-#include "base/text.h"
 
 #include <gtest/gtest.h>
 
@@ -58,8 +58,9 @@ namespace {
 
         std::ostringstream line;
         WriteTraceLine(line, r.trace[1]);
-        EXPECT_EQ(line.str(), "{\"line\":2,\"block\":\"G91 X10. M02\",\"mode\":\"00\",\"x\":110,\"z\":50,\"cx\":110,"
-                              "\"cz\":50,\"time\":0.22500001,\"stop\":2,\"msg\":null}\n");
+        EXPECT_EQ(line.str(),
+            "{\"line\":2,\"block\":\"G91 X10. M02\",\"mode\":\"00\",\"x\":110,\"z\":50,\"cx\":110,"
+            "\"cz\":50,\"time\":0.22500001,\"stop\":2,\"msg\":null}\n");
     }
 
     TEST(CheckRun, FanucMessagesInTheTrace)
@@ -85,11 +86,13 @@ namespace {
         r.messages.push_back({ 2, "計算エラー発生" });
         std::ostringstream text;
         WriteTextReport(text, r);
-        EXPECT_EQ(text.str(), "blocks: 3\nend: end of text\ntime: 0:00:12.50 (12.5 s)\nline 2: 計算エラー発生\n");
+        EXPECT_EQ(
+            text.str(), "blocks: 3\nend: end of text\ntime: 0:00:12.50 (12.5 s)\nline 2: 計算エラー発生\n");
         std::ostringstream json;
         WriteJsonReport(json, r);
-        EXPECT_EQ(json.str(), "{\"blocks\":3,\"end\":\"end of text\",\"time\":12.5,\"clock\":\"0:00:12.50\","
-                              "\"messages\":[{\"line\":2,\"text\":\"計算エラー発生\"}]}\n");
+        EXPECT_EQ(json.str(),
+            "{\"blocks\":3,\"end\":\"end of text\",\"time\":12.5,\"clock\":\"0:00:12.50\","
+            "\"messages\":[{\"line\":2,\"text\":\"計算エラー発生\"}]}\n");
     }
 
     int RunBinary(const std::string& arguments, const std::string& environment = "")
@@ -120,7 +123,7 @@ namespace {
         auto png = std::filesystem::temp_directory_path() / "trazor-check-picture.png";
         std::filesystem::remove(png);
         EXPECT_EQ(RunBinary("--no-settings --png " + png.string() + " --size 640x480 " + TRAZOR_EXAMPLES_DIR
-                      + "/osp-turning.MIN",
+                          + "/osp-turning.MIN",
                       "QT_QPA_PLATFORM=offscreen"),
             0);
         std::ifstream file(png, std::ios::binary);
@@ -128,15 +131,17 @@ namespace {
         ASSERT_GT(bytes.size(), 24U);
         EXPECT_EQ(bytes.substr(1, 3), "PNG");
         auto be32 = [&](std::size_t at) {
-            return (static_cast<unsigned char>(bytes[at]) << 24) | (static_cast<unsigned char>(bytes[at + 1]) << 16)
-                | (static_cast<unsigned char>(bytes[at + 2]) << 8) | static_cast<unsigned char>(bytes[at + 3]);
+            return (static_cast<unsigned char>(bytes[at]) << 24)
+                | (static_cast<unsigned char>(bytes[at + 1]) << 16)
+                | (static_cast<unsigned char>(bytes[at + 2]) << 8)
+                | static_cast<unsigned char>(bytes[at + 3]);
         };
         EXPECT_EQ(be32(16), 640U); // IHDR width
         EXPECT_EQ(be32(20), 480U); // IHDR height
         std::filesystem::remove(png);
         // A picture that cannot be written is an error of the command line, not of the program.
         EXPECT_EQ(RunBinary("--no-settings --png /nonexistent/dir/p.png " + std::string(TRAZOR_EXAMPLES_DIR)
-                      + "/osp-turning.MIN",
+                          + "/osp-turning.MIN",
                       "QT_QPA_PLATFORM=offscreen"),
             2);
     }

@@ -29,7 +29,8 @@ std::vector<TraceLine> Trace(const std::string& arguments)
     char buffer[4096];
     while (fgets(buffer, sizeof buffer, pipe)) {
         std::string json = buffer;
-        lines.push_back({ static_cast<int>(Field(json, "line")), Field(json, "time"), Field(json, "cx"), Field(json, "cz") });
+        lines.push_back({ static_cast<int>(Field(json, "line")), Field(json, "time"), Field(json, "cx"),
+            Field(json, "cz") });
     }
     pclose(pipe);
     return lines;
@@ -85,8 +86,7 @@ TEST(ExamplePrograms, FanucCycles)
         {
             { 3, 225.0 / 12000 * 60, 50, 2 },
             { 5, (22 + 10) / 20000.0 * 60 + 60 * 22 / (0.2 * 1000), 50, 2 }, // G90: 0.096 + 6.6 s
-            { 6, 48.0 / 12000 * 60, 100, 50 },
-            { 7, 0.5, 100, 50 }, // G04 P500
+            { 6, 48.0 / 12000 * 60, 100, 50 }, { 7, 0.5, 100, 50 }, // G04 P500
             { 8, 2, 100, 50 }, // G04 X2. leaves X where it was
             { 9, 1, 100, 50 }, // G04 U1.
             { 10, 200.0 / 20000 * 60, 500, 200 }, // G28 U0 W0: both axes home

@@ -23,8 +23,8 @@ namespace {
     {
         TestRig rig;
         rig.st().ColourPerTool = true;
-        for (Colour colour : { Rgb(255, 255, 0), Rgb(0, 255, 0), Rgb(0, 204, 255), Rgb(0, 255, 255), Rgb(255, 0, 255),
-                 Rgb(255, 0, 0), Rgb(255, 255, 0) }) {
+        for (Colour colour : { Rgb(255, 255, 0), Rgb(0, 255, 0), Rgb(0, 204, 255), Rgb(0, 255, 255),
+                 Rgb(255, 0, 255), Rgb(255, 0, 0), Rgb(255, 255, 0) }) {
             SelectToolColours(rig.in);
             EXPECT_EQ(rig.st().RapidColour, colour);
             EXPECT_EQ(rig.st().MarkColour, colour);
@@ -72,7 +72,8 @@ namespace {
         auto lines = OfKind(rig.trace.Primitives(), Kind::Line);
         ASSERT_EQ(lines.size(), 3U);
         double along = 1.2 * std::cos(Pi / 12), aside = 1.2 * std::sin(Pi / 12);
-        const double ends[3][2] = { { -10 + along, -10 - aside }, { -10 + along, -10 + aside }, { -10, -10 } };
+        const double ends[3][2]
+            = { { -10 + along, -10 - aside }, { -10 + along, -10 + aside }, { -10, -10 } };
         EXPECT_EQ(lines[0].u1, -10);
         EXPECT_EQ(lines[0].v1, -10);
         for (std::size_t i = 0; i < 3; ++i) {

@@ -1,10 +1,10 @@
 // The display switches: each flips its field and redraws the way its kind asks. A re-run of the
 // whole program ends at the end of the text; the replay of single block stops at the caret's line.
+#include "base/text.h"
 #include "display/display_options.h"
 #include "display/recording_surface.h"
 #include "interpreter/headless_host.h"
 #include "interpreter/run_control.h"
-#include "base/text.h"
 
 #include <gtest/gtest.h>
 
@@ -44,16 +44,20 @@ namespace {
     };
 
     const OptionCase Cases[] = {
-        { "colour per tool", mnuColorChange_Click, [](auto& st) { return st.ColourPerTool; }, OptionCase::Option },
-        { "tool labels", ToolNumberDisplay_Click, [](auto& st) { return st.ToolLabelOn; }, OptionCase::Option },
-        { "nose radius", mnuNoseRDisplay_Click, [](auto& st) { return st.NoseRDisplay; }, OptionCase::Option },
+        { "colour per tool", mnuColorChange_Click, [](auto& st) { return st.ColourPerTool; },
+            OptionCase::Option },
+        { "tool labels", ToolNumberDisplay_Click, [](auto& st) { return st.ToolLabelOn; },
+            OptionCase::Option },
+        { "nose radius", mnuNoseRDisplay_Click, [](auto& st) { return st.NoseRDisplay; },
+            OptionCase::Option },
         { "G40 line", mnuG40_Click, [](auto& st) { return st.G40Display; }, OptionCase::Option },
         { "background", mnuBackcolor_Click, [](auto& st) { return st.WhiteBackground; }, OptionCase::Option },
         { "arrows", mnuYajirusi_Click, [](auto& st) { return st.RapidArrowOn; }, OptionCase::Simple },
         { "vertical", mnuVertical_Click, [](auto& st) { return st.VerticalView; }, OptionCase::Simple },
         { "X mirror", mnuXmirror_Click, [](auto& st) { return st.XMirror; }, OptionCase::Simple },
         { "G2 mirror", mnuG2mirror_Click, [](auto& st) { return st.G2Mirror; }, OptionCase::Simple },
-        { "B turret", mnuBturretUper_Click, [](auto& st) { return !st.BTurretMinusSide; }, OptionCase::Simple },
+        { "B turret", mnuBturretUper_Click, [](auto& st) { return !st.BTurretMinusSide; },
+            OptionCase::Simple },
         { "X grid", mnuXsnap_Click, [](auto& st) { return st.XGridOn; }, OptionCase::Always },
         { "Z grid", mnuZsnap_Click, [](auto& st) { return st.ZGridOn; }, OptionCase::Always },
         { "dialect", mnuPointCheck_Click, [](auto& st) { return st.FanucMode; }, OptionCase::Never },
@@ -75,7 +79,8 @@ namespace {
                         expected = Redrawn::Whole;
                     else if (c.rerun == OptionCase::Option && autoStart)
                         expected = singleBlock ? Redrawn::ToCaret : Redrawn::Whole;
-                    EXPECT_EQ(redrawn, expected) << "auto start " << autoStart << ", single block " << singleBlock;
+                    EXPECT_EQ(redrawn, expected)
+                        << "auto start " << autoStart << ", single block " << singleBlock;
                     // A re-run leaves no batch run behind.
                     EXPECT_FALSE(panel.in.st.BatchRun);
                 }
@@ -92,8 +97,8 @@ namespace {
         mnuTclear_Click(panel.in);
         EXPECT_EQ(panel.in.st.SpeedPercent, 100.0f);
 
-        const std::pair<int, std::pair<bool, int>> entries[] = {
-            { 0, { true, 0 } }, { 1, { false, 0 } }, { 4, { true, 3 } }, { 13, { true, 12 } } };
+        const std::pair<int, std::pair<bool, int>> entries[]
+            = { { 0, { true, 0 } }, { 1, { false, 0 } }, { 4, { true, 3 } }, { 13, { true, 12 } } };
         for (auto [index, expected] : entries) {
             PostionDisplayT_Click(panel.in, index);
             EXPECT_EQ(panel.in.st.CoordinateDisplayOn, expected.first) << index;

@@ -138,7 +138,8 @@ namespace {
         for (const auto& c : cases) {
             Rows rows(20, 20);
             DrawPixelLine(rows.View(), c.from.x(), c.from.y(), c.to.x(), c.to.y(), 1, LineStyle::Solid);
-            EXPECT_EQ(rows.Set(), c.pixels) << c.from.x() << ',' << c.from.y() << " to " << c.to.x() << ',' << c.to.y();
+            EXPECT_EQ(rows.Set(), c.pixels)
+                << c.from.x() << ',' << c.from.y() << " to " << c.to.x() << ',' << c.to.y();
         }
     }
 
@@ -155,13 +156,15 @@ namespace {
                 for (QPoint to : points) {
                     Rows canvas(120, 90), window(30, 20);
                     DrawPixelLine(canvas.View(), from.x(), from.y(), to.x(), to.y(), 1, style);
-                    DrawPixelLine(window.View(), from.x() - 45, from.y() - 35, to.x() - 45, to.y() - 35, 1, style);
+                    DrawPixelLine(
+                        window.View(), from.x() - 45, from.y() - 35, to.x() - 45, to.y() - 35, 1, style);
                     PixelSet expected;
                     for (auto [x, y] : canvas.Set())
                         if (x >= 45 && x < 75 && y >= 35 && y < 55)
                             expected.insert({ x - 45, y - 35 });
-                    ASSERT_EQ(window.Set(), expected) << from.x() << ',' << from.y() << " to " << to.x() << ','
-                                                      << to.y() << (style == LineStyle::Dotted ? " dotted" : "");
+                    ASSERT_EQ(window.Set(), expected)
+                        << from.x() << ',' << from.y() << " to " << to.x() << ',' << to.y()
+                        << (style == LineStyle::Dotted ? " dotted" : "");
                 }
 
         // Through the centres of pixels (0, 0) and (3, 1) from 2^27 pixels away: row x / 3 rounded.
@@ -260,8 +263,9 @@ namespace {
         // exactly, solid and dotted (one pixel on, two off, from the first). The other way round
         // the painter leaves out the start instead of the end.
         for (Qt::PenStyle style : { Qt::SolidLine, Qt::DotLine })
-            for (auto [from, to] : { std::pair { QPoint(3, 7), QPoint(80, 7) }, { QPoint(5, 2), QPoint(5, 45) },
-                     { QPoint(10, 2), QPoint(50, 42) }, { QPoint(10, 45), QPoint(50, 5) } }) {
+            for (auto [from, to] :
+                { std::pair { QPoint(3, 7), QPoint(80, 7) }, { QPoint(5, 2), QPoint(5, 45) },
+                    { QPoint(10, 2), QPoint(50, 42) }, { QPoint(10, 45), QPoint(50, 5) } }) {
                 Pane pane;
                 pane.surface.SetLineStyle(style == Qt::DotLine ? LineStyle::Dotted : LineStyle::Solid);
                 pane.surface.Line(from.x() + 0.5, from.y() + 0.5, to.x() + 0.5, to.y() + 0.5, Red);
@@ -296,8 +300,8 @@ namespace {
     TEST(RasterSurface, NonFiniteLinesDrawNothingAndHugeOnesNothingOffTheirLine)
     {
         const double inf = HUGE_VAL, nan = std::nan("");
-        const double nonFinite[][4] = { { nan, 5, 50, 5 }, { 5, nan, 50, 5 }, { 5, 5, nan, 5 }, { 5, 5, 50, nan },
-            { -inf, 5.5, inf, 5.5 }, { 5.5, -inf, 5.5, 20 } };
+        const double nonFinite[][4] = { { nan, 5, 50, 5 }, { 5, nan, 50, 5 }, { 5, 5, nan, 5 },
+            { 5, 5, 50, nan }, { -inf, 5.5, inf, 5.5 }, { 5.5, -inf, 5.5, 20 } };
         for (const auto& l : nonFinite) {
             Pane pane;
             pane.surface.Line(l[0], l[1], l[2], l[3], Red);
@@ -326,12 +330,13 @@ namespace {
         EXPECT_EQ(offTheLines, 0);
         Pane diagonal;
         diagonal.surface.Line(-1e308, -1e308, 1e308, 1e308, Red);
-        diagonal.surface.Line(
-            -4.005505974165036e102, -9.317263029955911e102, 2.9399224016918033e102, 6.838594295176956e102, Red);
+        diagonal.surface.Line(-4.005505974165036e102, -9.317263029955911e102, 2.9399224016918033e102,
+            6.838594295176956e102, Red);
         EXPECT_LE(diagonal.CountSet(), 150);
         // The right and bottom edges of the pane are outside it.
         Pane edge;
-        for (auto [u, v] : { std::pair { 100.0, 10.0 }, { 10.0, 50.0 }, { -0.001, 10.0 }, { 99.999, 49.999 } })
+        for (auto [u, v] :
+            { std::pair { 100.0, 10.0 }, { 10.0, 50.0 }, { -0.001, 10.0 }, { 99.999, 49.999 } })
             edge.surface.SetPixel(u, v, Red);
         EXPECT_EQ(edge.CountSet(), 1);
         EXPECT_TRUE(edge.Set(99, 49));

@@ -22,7 +22,10 @@ namespace {
     using test::readBytes;
     using test::writeBytes;
 
-    QString qText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+    QString qText(std::string_view text)
+    {
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
 
     // Answers the next modal message box with OK and remembers what it said.
     class MessageBoxAnswer {
@@ -59,7 +62,10 @@ namespace {
         ~FkregWindow() override { ::unsetenv("TRAZOR_OSP_ROOT"); }
 
         std::filesystem::path pathFile() const { return osp.path() / "OSP-P" / "V-FKEY" / "LV01.INI"; }
-        std::filesystem::path captionFile() const { return osp.path() / "OSP-P" / "V-FKEY" / "JPN" / "LV01.INI"; }
+        std::filesystem::path captionFile() const
+        {
+            return osp.path() / "OSP-P" / "V-FKEY" / "JPN" / "LV01.INI";
+        }
 
         void install(const std::string& pathText, const std::string& captionText)
         {
@@ -102,7 +108,8 @@ namespace {
                 qText(fkreg_texts::Removed), samplePathFile({ "data1=" }), sampleCaptionFile({ "data1=" }) },
             { "unusable path file", unusable, sampleCaptionFile({ "data1=" }), fkreg_texts::StateUnregistered,
                 fkreg_texts::RegisterCaption, QMessageBox::Critical,
-                QStringLiteral("\\V-FKEY\\LV01.INI") + qText("ファイルの[SuppPath]セクションにdata2がありません。\n")
+                QStringLiteral("\\V-FKEY\\LV01.INI")
+                    + qText("ファイルの[SuppPath]セクションにdata2がありません。\n")
                     + qText(fkreg_texts::NothingChanged),
                 unusable, sampleCaptionFile({ "data1=" }) },
         };

@@ -32,16 +32,16 @@ namespace {
             { "data3 after two taken",
                 samplePathFile({ "data1=C:\\A\\a.exe", "data2=D:\\計測\\b.exe", "data3=", "data4=" }),
                 Outcome::Changed, 3,
-                samplePathFile({ "data1=C:\\A\\a.exe", "data2=D:\\計測\\b.exe", "data3=/opt/trazor/Trazor", "data4=" }) },
+                samplePathFile({ "data1=C:\\A\\a.exe", "data2=D:\\計測\\b.exe", "data3=/opt/trazor/Trazor",
+                    "data4=" }) },
             { "one character is taken", samplePathFile({ "data1=X", "data2=" }), Outcome::Changed, 2,
                 samplePathFile({ "data1=X", "data2=/opt/trazor/Trazor" }) },
             { "a blank is taken", samplePathFile({ "data1= ", "data2=" }), Outcome::Changed, 2,
                 samplePathFile({ "data1= ", "data2=/opt/trazor/Trazor" }) },
-            { "entries out of order, blanks before the key",
-                samplePathFile({ "data2=", "  data1=x" }), Outcome::Changed, 2,
-                samplePathFile({ "data2=/opt/trazor/Trazor", "  data1=x" }) },
-            { "last entry without a line end", "[SuppPath]\r\ndata1=x\r\ndata2=",
-                Outcome::Changed, 2, "[SuppPath]\r\ndata1=x\r\ndata2=/opt/trazor/Trazor" },
+            { "entries out of order, blanks before the key", samplePathFile({ "data2=", "  data1=x" }),
+                Outcome::Changed, 2, samplePathFile({ "data2=/opt/trazor/Trazor", "  data1=x" }) },
+            { "last entry without a line end", "[SuppPath]\r\ndata1=x\r\ndata2=", Outcome::Changed, 2,
+                "[SuppPath]\r\ndata1=x\r\ndata2=/opt/trazor/Trazor" },
             { "line ends of LF only are kept", "[SuppPath]\ndata1=\n[Next]\n", Outcome::Changed, 1,
                 "[SuppPath]\ndata1=/opt/trazor/Trazor\n[Next]\n" },
             { "all eight taken",
@@ -92,8 +92,8 @@ namespace {
                 Outcome::Changed, 2, test::sampleCaptionFile({ "data1=計算機", "data2=", "data3=" }) },
             { "name only outside the section", "[SuppPath]",
                 "[Note]\r\nx=Trazor\r\n"
-                    + samplePathFile({ "data1=a", "data2=", "data3=", "data4=", "data5=", "data6=", "data7=",
-                        "data8=" }),
+                    + samplePathFile(
+                        { "data1=a", "data2=", "data3=", "data4=", "data5=", "data6=", "data7=", "data8=" }),
                 "Trazor", Outcome::Unchanged, 0, "" },
             // The second byte of サ is 'T': "サrazor" holds the bytes of "Trazor" but not the name.
             { "name bytes inside a double-byte character", "[SuppPath]",
@@ -102,8 +102,8 @@ namespace {
             { "no section header", "[SuppPath]", test::crlfLines({ "data1=Trazor" }), "Trazor",
                 Outcome::MissingSection, 0, "" },
             { "entry missing before the name is found", "[SuppPath]",
-                test::crlfLines({ "[SuppPath]", "data1=a", "data3=Trazor" }), "Trazor", Outcome::MissingEntry, 2,
-                "" },
+                test::crlfLines({ "[SuppPath]", "data1=a", "data3=Trazor" }), "Trazor", Outcome::MissingEntry,
+                2, "" },
         };
         for (const RemoveCase& c : cases) {
             SCOPED_TRACE(c.name);

@@ -14,8 +14,8 @@ namespace trazor {
 namespace {
 
     using test::readBytes;
-    using test::samplePathFile;
     using test::sampleCaptionFile;
+    using test::samplePathFile;
     using test::writeBytes;
 
     class KeyFileCopies : public ::testing::Test {
@@ -37,8 +37,9 @@ namespace {
 
     TEST_F(KeyFileCopies, RegisterChoosesTheEntryOfEachFileOnItsOwn)
     {
-        const KeyFiles files = place(samplePathFile({ "data1=C:\\A\\a.exe", "data2=C:\\B\\b.exe", "data3=", "data4=" }),
-            sampleCaptionFile({ "data1=計算機", "data2=", "data3=", "data4=" }));
+        const KeyFiles files
+            = place(samplePathFile({ "data1=C:\\A\\a.exe", "data2=C:\\B\\b.exe", "data3=", "data4=" }),
+                sampleCaptionFile({ "data1=計算機", "data2=", "data3=", "data4=" }));
 
         const KeyChange change = RegisterProgram(files, "/opt/ツール/Trazor");
 
@@ -46,7 +47,8 @@ namespace {
         EXPECT_EQ(change.pathEdit.entry, 3);
         EXPECT_EQ(change.captionEdit.entry, 2);
         EXPECT_EQ(readBytes(files.pathFile.Path()),
-            samplePathFile({ "data1=C:\\A\\a.exe", "data2=C:\\B\\b.exe", "data3=/opt/ツール/Trazor", "data4=" }));
+            samplePathFile(
+                { "data1=C:\\A\\a.exe", "data2=C:\\B\\b.exe", "data3=/opt/ツール/Trazor", "data4=" }));
         EXPECT_EQ(readBytes(files.captionFile.Path()),
             sampleCaptionFile({ "data1=計算機", "data2=トレーザー", "data3=", "data4=" }));
         // Nothing but the key files is left in their folders.
@@ -56,8 +58,8 @@ namespace {
 
     TEST_F(KeyFileCopies, FullFileIsLeftAsItWas)
     {
-        const std::string full
-            = samplePathFile({ "data1=a", "data2=b", "data3=c", "data4=d", "data5=e", "data6=f", "data7=g", "data8=h" });
+        const std::string full = samplePathFile(
+            { "data1=a", "data2=b", "data3=c", "data4=d", "data5=e", "data6=f", "data7=g", "data8=h" });
         const KeyFiles files = place(full, sampleCaptionFile({ "data1=" }));
         const auto pathTime = std::filesystem::last_write_time(files.pathFile.Path());
 
@@ -81,9 +83,11 @@ namespace {
     {
         const std::string nothingChanged = "\n" + std::string(fkreg_texts::NothingChanged);
         const std::vector<UnusableCase> cases = {
-            { "caption file without its section", samplePathFile({ "data1=" }), test::crlfLines({ "[Other]", "data1=" }),
+            { "caption file without its section", samplePathFile({ "data1=" }),
+                test::crlfLines({ "[Other]", "data1=" }),
                 "\\JPN\\LV01.INIファイルに[SuppCap]セクションがありません。" + nothingChanged },
-            { "path file whose entries run out", test::crlfLines({ "[SuppPath]", "data1=a", "[Main]", "data2=" }),
+            { "path file whose entries run out",
+                test::crlfLines({ "[SuppPath]", "data1=a", "[Main]", "data2=" }),
                 sampleCaptionFile({ "data1=" }),
                 "\\V-FKEY\\LV01.INIファイルの[SuppPath]セクションにdata2がありません。" + nothingChanged },
         };

@@ -10,7 +10,10 @@ namespace {
 
     using testing::TestRig;
 
-    std::string NoPoint(const char* wordText) { return std::string(wordText) + std::string(trazor_texts::NoDecimalPoint); }
+    std::string NoPoint(const char* wordText)
+    {
+        return std::string(wordText) + std::string(trazor_texts::NoDecimalPoint);
+    }
 
     TEST(BlockScanner, TypicalOspBlock)
     {

@@ -22,7 +22,8 @@ namespace {
             BatchRerun(*in, RerunForm::WholeProgram);
         EXPECT_EQ(bare.st.BlockCount, 4);
         EXPECT_EQ(bare.st.MachiningTime, kept.st.MachiningTime);
-        EXPECT_EQ(everything.messageLog, (std::vector<std::string> { std::string(trazor_texts::XMinusLimit) }));
+        EXPECT_EQ(
+            everything.messageLog, (std::vector<std::string> { std::string(trazor_texts::XMinusLimit) }));
         EXPECT_NE(everything.Get(Readout::Block), "");
         EXPECT_TRUE(nothing.messageLog.empty());
         EXPECT_EQ(nothing.Get(Readout::Block), "");

@@ -181,7 +181,8 @@ namespace {
         EXPECT_EQ(p.in.st.BlockEndPos, 0);
         mnuStart_Click(p.in);
         // The loaded (last) block once more, then the text from the top without a reset.
-        EXPECT_EQ(p.host.executed, (std::vector<std::string> { "G50 X1.", "\nG50 X2.", "\nG50 X2.", "G50 X1.", "\nG50 X2." }));
+        EXPECT_EQ(p.host.executed,
+            (std::vector<std::string> { "G50 X1.", "\nG50 X2.", "\nG50 X2.", "G50 X1.", "\nG50 X2." }));
     }
 
     TEST(RunControl, RestartRunsUpToTheCaretLine)

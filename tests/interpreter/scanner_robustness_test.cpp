@@ -35,8 +35,8 @@ namespace {
                 rig.st().BlockText = RepeatedWords(length);
                 InterpretBlock(rig.in);
                 if (length > static_cast<std::size_t>(MaxBlockLength)) {
-                    EXPECT_EQ(
-                        rig.host.messageLog, std::vector<std::string> { std::string(trazor_texts::BlockTooLong) });
+                    EXPECT_EQ(rig.host.messageLog,
+                        std::vector<std::string> { std::string(trazor_texts::BlockTooLong) });
                     EXPECT_EQ(rig.host.functionKeyMessage, trazor_texts::BlockTooLong);
                     EXPECT_EQ(rig.st().StopCode, StopError);
                     EXPECT_EQ(rig.st().TargetX, 50); // no word was read

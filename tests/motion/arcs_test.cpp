@@ -106,9 +106,10 @@ namespace {
     TEST(ExecuteArc, FailuresAndChordTime)
     {
         const OutcomeCase cases[] = {
-            { "radius shorter than half the chord", 0, 0, "G94 G2 X20 Z-10 R5 F100", trazor_texts::CalculationError, 0,
+            { "radius shorter than half the chord", 0, 0, "G94 G2 X20 Z-10 R5 F100",
+                trazor_texts::CalculationError, 0, 0 },
+            { "no radius and no offsets", 0, 0, "G94 G2 X20 Z-10 F100", trazor_texts::CalculationError, 0,
                 0 },
-            { "no radius and no offsets", 0, 0, "G94 G2 X20 Z-10 F100", trazor_texts::CalculationError, 0, 0 },
             { "negative radius", 0, 0, "G94 G2 X20 Z-10 R-10 F100", trazor_texts::CalculationError, 0, 0 },
             // The 0.00001 added to the differences makes the chord a hair longer than 20.
             { "G2 half circle with R exactly half the chord", 0, 0, "G94 G2 X0 Z20 R10 F100",
@@ -116,7 +117,8 @@ namespace {
             // G3 allows 0.0001 of radius; timed by its 20 mm chord, not by its 31.4 mm length.
             { "G3 half circle with R exactly half the chord", 0, 0, "G94 G3 X0 Z20 R10 F100", "", 1, 12 },
             { "end point equals start point", 0, 0, "G94 G2 X0 Z0 R10 F100", "", 0, 0 },
-            { "F0 stops the run after drawing", 0, 0, "G94 G2 X20 Z-10 R10 F0", trazor_texts::FeedZero, 1, 0 },
+            { "F0 stops the run after drawing", 0, 0, "G94 G2 X20 Z-10 R10 F0", trazor_texts::FeedZero, 1,
+                0 },
             { "end on PVLX", 480, 0, "G94 G2 X500 Z-10 R10 F100", trazor_texts::XPlusLimit, 0, 0 },
         };
         for (const auto& c : cases) {

@@ -113,8 +113,8 @@ namespace {
                     { 0, 10, 0, -20, false } },
                 0.05F + 15 + 18, 0, 10 },
             { "W places the hole once, not again in every move", false, 0, 10, { "G181 X0 W-30. K5. F0.1" },
-                { { 0, 10, 0, 10, true }, { 0, 10, 0, 5, true }, { 0, 5, 0, -20, false } },
-                0.025F + 15, 0, 5 },
+                { { 0, 10, 0, 10, true }, { 0, 10, 0, 5, true }, { 0, 5, 0, -20, false } }, 0.025F + 15, 0,
+                5 },
         };
         for (const auto& c : cases) {
             SCOPED_TRACE(c.name);

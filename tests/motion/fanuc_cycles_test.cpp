@@ -117,16 +117,17 @@ namespace {
 
     TEST(FanucCycles, Failures)
     {
-        const auto asPrepared = [](InterpreterState&) { };
+        const auto asPrepared = [](InterpreterState&) {};
         const FailureCase cases[] = {
             { "F0 in G90", 50, 2, asPrepared, "G90 X40. Z-20. F0", trazor_texts::FeedZero, 0, 0 },
             { "F0 in G94", 60, 2, asPrepared, "G94 X20. Z-2. F0", trazor_texts::FeedZero, 0, 0 },
-            { "G90 end on the plus limit", 50, 2, asPrepared, "G90 X500. Z-20. F0.2", trazor_texts::XPlusLimit, 0, 0 },
-            { "G94 checks the limit after U", 60, 2, asPrepared, "G94 U440. Z-2. F0.15", trazor_texts::XPlusLimit, 0,
-                0 },
+            { "G90 end on the plus limit", 50, 2, asPrepared, "G90 X500. Z-20. F0.2",
+                trazor_texts::XPlusLimit, 0, 0 },
+            { "G94 checks the limit after U", 60, 2, asPrepared, "G94 U440. Z-2. F0.15",
+                trazor_texts::XPlusLimit, 0, 0 },
             { "S0 under G95: drawn, only the rapid legs timed", 50, 2,
-                [](InterpreterState& st) { st.SpindleS = 0; }, "G90 X40. Z-20. F0.2", trazor_texts::SpindleZero, 4,
-                0.096F },
+                [](InterpreterState& st) { st.SpindleS = 0; }, "G90 X40. Z-20. F0.2",
+                trazor_texts::SpindleZero, 4, 0.096F },
             { "no G50 ceiling: timed with 5000 rpm", 50, 2, [](InterpreterState& st) { st.MaxSpindle = 0; },
                 "G90 X40. Z-20. F0.2", trazor_texts::NoMaxSpindle, 4, 0.096F + 6.6F },
         };

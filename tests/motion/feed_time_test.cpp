@@ -48,8 +48,8 @@ namespace {
             { "G97 without G50: S below 5000 is kept", 95, 97, 1000, 0.2, 0, 10, 50, 50, Added, 3,
                 trazor_texts::NoMaxSpindle, 5000 },
             // The spindle check comes first, so no G50 warning and no ceiling set.
-            { "G95 with S0", 95, 97, 0, 0.2, 0, 10, 50, 50, FeedTimeOutcome::SpindleZero, 0, trazor_texts::SpindleZero,
-                0 },
+            { "G95 with S0", 95, 97, 0, 0.2, 0, 10, 50, 50, FeedTimeOutcome::SpindleZero, 0,
+                trazor_texts::SpindleZero, 0 },
             { "G96 with a diameter sum of -0.999", 95, 96, 150, 0.2, 2000, 5, -0.999, 0, Error, 0, "", 2000 },
             { "a 1 mm guard with a diameter sum of -1", 95, 96, 150, 0.2, 2000, 5, -1, 0, Error, 0, "", 2000,
                 1 },

@@ -65,7 +65,8 @@ namespace {
             { "F0: drawn, not timed, no message", 50, 0, "G94 G1 Z-10 F0", 50, -10, 10, 0 },
             // 300000 / (pi x 10.999) = 8682 rpm at the mean diameter, held at 5000 after the
             // warning: 5 mm at 0.2 mm/rev.
-            { "G96 without G50", 10, 0, "G1 G95 G96 X0 S150 F0.2", 0, 0, 5, 0.3F, trazor_texts::NoMaxSpindle },
+            { "G96 without G50", 10, 0, "G1 G95 G96 X0 S150 F0.2", 0, 0, 5, 0.3F,
+                trazor_texts::NoMaxSpindle },
         };
         for (const auto& c : cases) {
             SCOPED_TRACE(c.name);

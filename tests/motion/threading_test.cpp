@@ -63,12 +63,14 @@ namespace {
         const Case cases[] = {
             { "F0", { "G94 G33 X30. Z-40. F0" }, trazor_texts::FeedZero, 0, 0 },
             { "plus limit", { "G94 G33 X30. Z200. F1." }, trazor_texts::ZPlusLimit, 0, 0 },
-            { "tangent of 90 degrees", { "G94 G33 X30. Z-40. A90. F1." }, trazor_texts::CalculationError, 0, 0 },
-            { "face thread: tangent 0", { "G94 G32 X20. Z-3. A180. F2." }, trazor_texts::CalculationError, 0, 0 },
-            { "G95 S0: rapids timed", { "G50 S1000", "G95 G97 S0 G33 X30. Z-40. F1.5" }, trazor_texts::SpindleZero, 4,
-                0.33F },
-            { "G95 without G50: 5000 rpm", { "G95 G97 S500 G33 X30. Z-40. F1.5" }, trazor_texts::NoMaxSpindle, 4,
-                0.33F + 3.6F },
+            { "tangent of 90 degrees", { "G94 G33 X30. Z-40. A90. F1." }, trazor_texts::CalculationError, 0,
+                0 },
+            { "face thread: tangent 0", { "G94 G32 X20. Z-3. A180. F2." }, trazor_texts::CalculationError, 0,
+                0 },
+            { "G95 S0: rapids timed", { "G50 S1000", "G95 G97 S0 G33 X30. Z-40. F1.5" },
+                trazor_texts::SpindleZero, 4, 0.33F },
+            { "G95 without G50: 5000 rpm", { "G95 G97 S500 G33 X30. Z-40. F1.5" }, trazor_texts::NoMaxSpindle,
+                4, 0.33F + 3.6F },
         };
         for (const auto& c : cases) {
             SCOPED_TRACE(c.name);

@@ -11,8 +11,8 @@ namespace trazor {
 namespace {
 
     using testing::BodyTexts;
-    using testing::TimeSheet;
     using testing::SheetCase;
+    using testing::TimeSheet;
 
     class TimeReport : public ::testing::TestWithParam<SheetCase> { };
 

@@ -2,13 +2,13 @@
 // headless host, and helpers to run single blocks.
 #pragma once
 
+#include "base/text.h"
 #include "display/recording_surface.h"
 #include "interpreter/block_execution.h"
 #include "interpreter/block_reading.h"
 #include "interpreter/headless_host.h"
 #include "interpreter/interpreter.h"
 #include "interpreter/start_up.h"
-#include "base/text.h"
 
 #include <string_view>
 

@@ -13,12 +13,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSlider>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -31,8 +31,9 @@
 namespace trazor {
 namespace {
 
-    const QString Program = QStringLiteral("O1234\r\nG50 S2000\r\nG0 X100. Z10. T0101 M3 S500\r\nG1 Z-20. F0.2\r\n"
-                                           "M01\r\nG1 X120.\r\nM30\r\n");
+    const QString Program
+        = QStringLiteral("O1234\r\nG50 S2000\r\nG0 X100. Z10. T0101 M3 S500\r\nG1 Z-20. F0.2\r\n"
+                         "M01\r\nG1 X120.\r\nM30\r\n");
 
     struct Window {
         QTemporaryDir dir;
@@ -129,8 +130,8 @@ namespace {
         EXPECT_EQ(t.Bar("sbStatusBar")->Text(1), QStringLiteral("小数点チェック無効 , 横旋盤表示"));
         for (QAction* recent : w.findChildren<QAction*>("mnuFileRecentFile"))
             EXPECT_FALSE(recent->isVisible());
-        EXPECT_FALSE(w.findChild<QMenu*>("Popup")->menuAction()->isVisible() && w.menuBar()->actions().contains(
-                         w.findChild<QMenu*>("Popup")->menuAction()));
+        EXPECT_FALSE(w.findChild<QMenu*>("Popup")->menuAction()->isVisible()
+            && w.menuBar()->actions().contains(w.findChild<QMenu*>("Popup")->menuAction()));
         EXPECT_EQ(w.findChild<QSlider*>("Slider")->value(), 100);
     }
 
@@ -152,7 +153,8 @@ namespace {
             { "mnuRestart", "シーケンス復帰", "Restart", "F4 シーケンス復帰", Qt::Key_F4 },
             { "mnuSingleBlock", "シングルブロック", "SingleBlock", "F5 シングルブロック", Qt::Key_F5 },
             { "mnuBlockDelete", "ブロックデリート", "BlockDelete", "F6 ブロックデリート", Qt::Key_F6 },
-            { "mnuOptionalStop", "オプショナルストップ", "OptionalStop", "F7 オプショナルストップ", Qt::Key_F7 },
+            { "mnuOptionalStop", "オプショナルストップ", "OptionalStop", "F7 オプショナルストップ",
+                Qt::Key_F7 },
             { "mnuTclear", "工具毎に画面消去", "T_Clear", "F8 工具毎に画面消去", Qt::Key_F8 },
             { "mnuClear", "消去", "Clear", "F9 画面消去", Qt::Key_F9 },
             { "mnuZoom", "拡大", "Zoom", "画面の拡大", {} },
@@ -216,19 +218,23 @@ namespace {
             }
         }
         // Toolbar1 by the control's indices, with its separators.
-        for (auto [key, index] : { std::pair { "Open", 1 }, { "Start", 3 }, { "OptionalStop", 10 }, { "Clear", 13 },
-                 { "Standerd", 16 }, { "mnuBturretuper", 18 }, { "PosDisplay", 22 }, { "DrawPrint", 25 } })
+        for (auto [key, index] :
+            { std::pair { "Open", 1 }, { "Start", 3 }, { "OptionalStop", 10 }, { "Clear", 13 },
+                { "Standerd", 16 }, { "mnuBturretuper", 18 }, { "PosDisplay", 22 }, { "DrawPrint", 25 } })
             EXPECT_EQ(w.findChild<QToolButton*>(key)->property("index").toInt(), index) << key;
         // Menu bar: the six menus, no pop-ups.
         QStringList menus;
         for (QAction* menu : w.menuBar()->actions())
             menus << menu->text();
         EXPECT_EQ(menus,
-            QStringList({ "ファイル(&F)", "編集(&E)", "操作(&O)", "表示(&V)", "パラメータ(&P)", "ヘルプ(&H)" }));
+            QStringList(
+                { "ファイル(&F)", "編集(&E)", "操作(&O)", "表示(&V)", "パラメータ(&P)", "ヘルプ(&H)" }));
         // Status bars: nine panels, ten function keys, texts and tips as the control's.
-        const char* panelKeys[] = { "Alarm", "NoseR", "Xsnap", "Zsnap", "Control", "Unit", "Caps Lock", "INS", "NUM" };
-        const char* panelTips[] = { "アラーム", "ノーズR表示ON/OFF", "X 罫線 ON/OFF", "Z 罫線 ON/OFF",
-            "OSP/FANUC系の切り替え", "単位の変更", "Caps Lock ON/OFF", "インサートキー ON/OFF", "番号キー ON/OFF" };
+        const char* panelKeys[]
+            = { "Alarm", "NoseR", "Xsnap", "Zsnap", "Control", "Unit", "Caps Lock", "INS", "NUM" };
+        const char* panelTips[]
+            = { "アラーム", "ノーズR表示ON/OFF", "X 罫線 ON/OFF", "Z 罫線 ON/OFF", "OSP/FANUC系の切り替え",
+                  "単位の変更", "Caps Lock ON/OFF", "インサートキー ON/OFF", "番号キー ON/OFF" };
         PanelBar* bar = t.Bar("sbStatusBar");
         ASSERT_EQ(bar->Count(), 9);
         for (int n = 1; n <= 9; ++n) {
