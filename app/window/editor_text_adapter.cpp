@@ -40,8 +40,11 @@ int EditorTextAdapter::Caret()
     Refresh();
     if (pending_)
         return RangeEnd(pending_->start, 0, snapshot_.Text().size());
-    return snapshot_.OffsetOfPosition(
-        editor_.DocumentBytes(), editor_.SendScintilla(ProgramEditor::SCI_GETSELECTIONSTART));
+    const long selectionStart = editor_.SendScintilla(ProgramEditor::SCI_GETSELECTIONSTART);
+    if (shown_ && shownRevision_ == editor_.ContentRevision() && selectionStart == shown_->anchor
+        && editor_.SendScintilla(ProgramEditor::SCI_GETSELECTIONEND) == shown_->caret)
+        return shown_->start;
+    return snapshot_.OffsetOfPosition(editor_.DocumentBytes(), selectionStart);
 }
 
 void EditorTextAdapter::Select(int start, int length)
@@ -55,11 +58,20 @@ void EditorTextAdapter::Select(int start, int length)
 void EditorTextAdapter::Show(int start, int length)
 {
     Refresh();
+    const std::u16string& text = snapshot_.Text();
+    const int asked = start;
+    if (start > 0 && static_cast<std::size_t>(start) < text.size() && text[static_cast<std::size_t>(start)] == u'\n'
+        && text[static_cast<std::size_t>(start) - 1] == u'\r' && length > 0) {
+        ++start;
+        --length;
+    }
     const std::string_view document = editor_.DocumentBytes();
     const long anchor = static_cast<long>(snapshot_.PositionOfOffset(document, start));
     const long caret = static_cast<long>(
         snapshot_.PositionOfOffset(document, RangeEnd(start, length, snapshot_.Text().size())));
     editor_.SendScintilla(ProgramEditor::SCI_SETSEL, static_cast<unsigned long>(anchor), caret);
+    shown_ = Shown { asked, anchor, caret };
+    shownRevision_ = editor_.ContentRevision();
     // SETSEL brought the caret (the block's end) into view; the block's start comes first.
     editor_.SendScintilla(ProgramEditor::SCI_SCROLLRANGE, static_cast<unsigned long>(caret), anchor);
 }

@@ -59,6 +59,17 @@ private:
     int rebuildCount_ = 0;
     bool deferred_ = false;
     std::optional<Range> pending_;
+    // The block selection last shown: what was asked for and the Scintilla positions it became.
+    // A block starts with the line feed of the line end before it; on screen the selection
+    // starts after that line feed, so the line above shows no highlighted end. While the user
+    // has not moved the selection, the caret reads as the start that was asked for.
+    struct Shown {
+        int start;
+        long anchor;
+        long caret;
+    };
+    std::optional<Shown> shown_;
+    std::uint64_t shownRevision_ = 0;
 };
 
 } // namespace trazor
