@@ -60,7 +60,8 @@ void EditorTextAdapter::Show(int start, int length)
     Refresh();
     const std::u16string& text = snapshot_.Text();
     const int asked = start;
-    if (start > 0 && static_cast<std::size_t>(start) < text.size() && text[static_cast<std::size_t>(start)] == u'\n'
+    if (start > 0 && static_cast<std::size_t>(start) < text.size()
+        && text[static_cast<std::size_t>(start)] == u'\n'
         && text[static_cast<std::size_t>(start) - 1] == u'\r' && length > 0) {
         ++start;
         --length;

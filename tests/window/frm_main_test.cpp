@@ -17,6 +17,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -440,6 +441,46 @@ namespace {
         EXPECT_TRUE(w.Action("mnuFkey")->isChecked());
         w.mnuFkey_Click();
         EXPECT_TRUE(t.Bar("sbStatusBar")->isVisibleTo(&w));
+    }
+
+    TEST(MainWindow, StopAndCloseActWhileARunYields)
+    {
+        Window t;
+        ASSERT_TRUE(t.Load());
+        frmMain& w = *t.w;
+        QString program = QStringLiteral("G50 S2000\r\nG97 S500 M3\r\n");
+        for (int n = 1; n <= 400; ++n)
+            program += QStringLiteral("G1 X%1. Z-%2. F0.2\r\n").arg(100 + n % 7).arg(n);
+        w.Program().SetProgramText(program + "M30\r\n");
+        w.Slider_Scroll(90); // 0.05 s after every block
+        w.mnuReset_Click();
+        QTimer::singleShot(300, &w, [&w] { w.mnuStop_Click(); });
+        w.mnuStart_Click();
+        EXPECT_FALSE(w.Core().st.RunInProgress);
+        EXPECT_LT(w.Core().st.BlockCount, 50) << "the run ended soon after Stop";
+        EXPECT_GT(w.Core().st.BlockCount, 2);
+        EXPECT_EQ(t.Bar("sbStatusBar")->Text(1), QString());
+        // Start is refused while a run yields; closing ends the run, then the window.
+        QTimer::singleShot(200, &w, [&w] {
+            w.mnuStart_Click();
+            w.close();
+        });
+        w.mnuStart_Click();
+        EXPECT_FALSE(w.Core().st.RunInProgress);
+        EXPECT_FALSE(w.isVisible());
+    }
+
+    TEST(MainWindow, AStoredPlacementOffEveryScreenOpensOnThePrimaryScreen)
+    {
+        Window t;
+        {
+            QSettings store(t.settings, QSettings::IniFormat);
+            store.setValue("Settings/MainLeft", "-400000");
+            store.setValue("Settings/MainTop", "90000");
+        }
+        ASSERT_TRUE(t.Load());
+        EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().intersects(t.w->geometry()));
+        EXPECT_EQ(t.w->size(), QSize(800, 667));
     }
 
     TEST(MainWindow, TheCommandLineLoadsAQuotedOrPlainPath)
