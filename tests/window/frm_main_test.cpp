@@ -309,7 +309,12 @@ namespace {
         EXPECT_TRUE(w.Core().st.OptionalStopOn);
         QTest::keyClick(&w, Qt::Key_F9);
         EXPECT_EQ(w.Core().st.BlockCount, 4);
-        // F4 replays up to the caret; F2 outside a run only leaves the stop code for the next Start.
+        // F4 replays up to the caret: with the caret on line 6 the search stops there.
+        w.Program().setCursorPosition(5, 0);
+        QTest::keyClick(&w, Qt::Key_F4);
+        EXPECT_EQ(w.Program().selectedText(), QStringLiteral("G1 X120."));
+        EXPECT_EQ(t.Label("ZA"), "-20.000");
+        // F2 outside a run only leaves the stop code for the next Start.
         QTest::keyClick(&w, Qt::Key_F2);
         EXPECT_EQ(w.Core().st.StopCode, StopPressed);
         // F8: clear per tool, available while tool labels are on (start-up turned them on).
@@ -468,6 +473,25 @@ namespace {
         w.mnuStart_Click();
         EXPECT_FALSE(w.Core().st.RunInProgress);
         EXPECT_FALSE(w.isVisible());
+    }
+
+    TEST(MainWindow, SoftLimitsWithoutAZStrokeAreReportedAndTheDialogOpens)
+    {
+        Window t;
+        ASSERT_TRUE(t.Load());
+        t.w->Core().st.LimitPlusZ = -200;
+        bool dialogOpened = false;
+        WhenDialogOpens("trazor::SoftLimit", [&dialogOpened](QDialog* dialog) {
+            dialogOpened = true;
+            dialog->findChild<QLineEdit*>("tPVLZ")->setText("200");
+            dialog->findChild<QPushButton*>("Command1")->click();
+        });
+        t.w->mnuStanderd_Click();
+        ASSERT_FALSE(t.questions.empty());
+        EXPECT_EQ(t.questions.front(), QStringLiteral("ソフトリミットが異常です。380"));
+        EXPECT_TRUE(dialogOpened);
+        EXPECT_EQ(t.w->Core().st.LimitPlusZ, 200);
+        EXPECT_TRUE(t.w->isVisible());
     }
 
     TEST(MainWindow, AStoredPlacementOffEveryScreenOpensOnThePrimaryScreen)
