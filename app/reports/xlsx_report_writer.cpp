@@ -199,8 +199,14 @@ bool XlsxReportWriter::Begin(const ReportLayout& layout)
         Note("the file name was shortened to fit the page header");
     if (lxw_error e = worksheet_set_header(sheet_, header.c_str()); e != LXW_NO_ERROR)
         return Fail("page header: " + LibraryError(e));
+    // Printed as a shop prints them: landscape, one page wide, the heading row on every page.
+    worksheet_set_landscape(sheet_);
+    worksheet_fit_to_pages(sheet_, 1, 0);
+    if (lxw_error e = worksheet_repeat_rows(sheet_, 0, 0); e != LXW_NO_ERROR)
+        return Fail("heading row: " + LibraryError(e));
     if (!layout.footerCentre.empty()) {
-        const std::string footer = "&C" + layout.footerCentre;
+        // A smaller font keeps the note on one line across the page.
+        const std::string footer = "&C&8" + layout.footerCentre;
         if (lxw_error e = worksheet_set_footer(sheet_, footer.c_str()); e != LXW_NO_ERROR)
             return Fail("page footer: " + LibraryError(e));
     }

@@ -41,8 +41,10 @@ const std::vector<CommandRow>& CommandTable()
         { "mnuFile", "mnuDrawPrint", "描画の印刷(&P)", {}, Toolbar::Main, place::DrawPrint.button,
             "DrawPrint", "描画の印刷", false, nullptr },
         { "mnuFile", "-", "", {}, Toolbar::None, 0, "", "", false, nullptr },
-        { "mnuFile", "mnuExcel", "加工時間をエクセル出力", {}, Toolbar::None, 0, "", "", false, nullptr },
-        { "mnuFile", "mnuExcel2", "座標をエクセル出力", {}, Toolbar::None, 0, "", "", false, nullptr },
+        { "mnuFile", "mnuExcel", "加工時間をエクセル出力", {}, Toolbar::None, 0, "", "", false,
+            &F::mnuExcel_Click },
+        { "mnuFile", "mnuExcel2", "座標をエクセル出力", {}, Toolbar::None, 0, "", "", false,
+            &F::mnuExcel2_Click },
         { "mnuFile", "-", "", {}, Toolbar::None, 0, "", "", false, nullptr },
         // The five recent-file entries go here (built apart: they carry an index).
         { "mnuFile", "mnuFileRecentFile", "", {}, Toolbar::None, 0, "", "", false, nullptr },

@@ -146,7 +146,7 @@ void frmMain::BuildReadouts(QWidget* parent)
     excelOut_ = new QPushButton(Utf8(trazor_texts::ExcelOutCaption), parent);
     excelOut_->setObjectName("ExcelOut");
     excelOut_->setToolTip(Utf8(trazor_texts::ExcelOutTip));
-    excelOut_->setEnabled(false); // the spreadsheet export is not wired to the window yet
+    connect(excelOut_, &QPushButton::clicked, this, &frmMain::ExcelOut_Click);
 }
 
 QAction* frmMain::Action(const char* menuName) const

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "app/files/program_encoding.h"
+#include "app/reports/report_export.h"
 #include "app/window/command_table.h"
 #include "app/window/editor_text_adapter.h"
 #include "app/window/lock_keys.h"
@@ -105,6 +106,11 @@ public:
     void About_Click();
     void mnuEditCalculator_Click();
 
+    // ---- Spreadsheet exports ----
+    void mnuExcel_Click();
+    void mnuExcel2_Click();
+    void ExcelOut_Click();
+
     // ---- Files and editing ----
     void mnuOpen_Click();
     void mnuFileSave_Click();
@@ -155,6 +161,8 @@ public:
     // Message boxes go through this hook so that tests can answer them; the default shows a
     // real QMessageBox. Returns the QMessageBox::StandardButton chosen.
     std::function<int(int icon, const QString& title, const QString& text, int buttons)> askUser;
+    // Opens an exported workbook; the default hands it to the desktop's application for it.
+    std::function<bool(const QString& path)> openFile;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -184,6 +192,9 @@ private:
     void ShowStandardViewError(int error);
     // After a program was opened: position 1, reset, and the standard view with automatic start.
     void OpenedProgram();
+    // ---- export (frm_main_export.cpp) ----
+    QString ExportPath(ReportKind kind) const;
+    void ExportToSpreadsheet(ReportKind kind);
     // ---- load (frm_main_load.cpp) ----
     void ApplySettings(const SettingsValues& values);
     SettingsValues CollectSettings() const;

@@ -37,7 +37,13 @@ constexpr std::string_view UnitTexts[] = { "単位 1mm", "単位 0.01mm", "単�
 // Readout block captions and controls of our own.
 constexpr std::string_view SliderCaption = "オーバーライド";
 constexpr std::string_view ExcelOutCaption = "エクセル出力";
-constexpr std::string_view ExcelOutTip = "加工時間をエクセルに出力します";
+constexpr std::string_view ExcelOutTip = "エクセルに加工時間を出力します。";
+
+// Export names and failures (our own: the control ends such a failure silently).
+constexpr std::string_view TimeReportName = "加工時間";
+constexpr std::string_view CoordinateReportName = "座標";
+constexpr std::string_view ExportFailed = " を書けませんでした。";
+constexpr std::string_view NothingOpensIt = " を開くアプリケーションがありません。";
 
 // Saving a text the file's encoding cannot hold, and Save As under an upper-case name that is
 // another existing file (our own texts).

@@ -10,6 +10,11 @@ print("sheets", ",".join(book.sheetnames))
 sheet = book.worksheets[0]
 print("header", sheet.oddHeader.center.text or "")
 print("footer", sheet.oddFooter.center.text or "")
+# An absent fitToWidth means one page wide; fitting applies only with fitToPage set.
+setup = sheet.page_setup
+fit = sheet.sheet_properties.pageSetUpPr.fitToPage if sheet.sheet_properties.pageSetUpPr else False
+print("page", setup.orientation, "fit" if fit else "no-fit", setup.fitToWidth or 1, setup.fitToHeight,
+      "titles", sheet.print_title_rows, "footer size", sheet.oddFooter.center.size)
 for letter in "ABCDEFG":
     dim = sheet.column_dimensions.get(letter)
     if dim is not None and dim.width:

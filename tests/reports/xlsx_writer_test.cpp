@@ -108,6 +108,8 @@ namespace {
                 "sheets Sheet1",
                 "header A&&B.MIN",
                 "footer " + std::string(trazor_texts::TimeFooter),
+                // Printed landscape, one page wide, the headings on every page, the note small.
+                "page landscape fit 1 0 titles $1:$1 footer size 8",
                 "width A 21",
                 "cell A1 s 'プログラム' General - - -",
                 "cell G1 s '累計時間' General - - -",

@@ -507,6 +507,65 @@ namespace {
         EXPECT_EQ(t.w->size(), QSize(800, 667));
     }
 
+    // The cells of an .xlsx as the report tests read them back (python3 with openpyxl).
+    QStringList WorkbookLines(const QString& path)
+    {
+        QProcess read;
+        read.start("/usr/bin/python3", { QStringLiteral(TRAZOR_READ_XLSX_SCRIPT), path });
+        read.waitForFinished(30000);
+        return QString::fromUtf8(read.readAllStandardOutput()).split('\n');
+    }
+
+    TEST(MainWindow, ExportsWriteTheCheckersWorkbookAndLeaveTheRunAsItWas)
+    {
+        if (!QFileInfo::exists("/usr/bin/python3"))
+            GTEST_SKIP() << "no python3 to read the workbook";
+        Window files;
+        const QString program = files.File("P1.MIN", Program);
+        Window t('"' + program + '"');
+        ASSERT_TRUE(t.Load());
+        frmMain& w = *t.w;
+        QStringList opened;
+        w.openFile = [&opened](const QString& path) {
+            opened << path;
+            return true;
+        };
+        // A paused run: two blocks in single block.
+        w.mnuReset_Click();
+        w.mnuSingleBlock_Click();
+        w.mnuStart_Click();
+        w.mnuStart_Click();
+        const InterpreterState before = w.Core().st;
+        w.mnuExcel_Click();
+        w.mnuExcel2_Click();
+        ASSERT_EQ(opened.size(), 2);
+        EXPECT_TRUE(opened[0].endsWith("P1 加工時間.xlsx")) << opened[0].toStdString();
+        EXPECT_TRUE(opened[1].endsWith("P1 座標.xlsx")) << opened[1].toStdString();
+        EXPECT_EQ(w.Core().st.BlockCount, before.BlockCount);
+        EXPECT_EQ(w.Core().st.NextBlockStart, before.NextBlockStart);
+        EXPECT_EQ(w.Core().st.MachiningTime, before.MachiningTime);
+
+        // The same cells as trazor-check's export of the same file with the same settings.
+        QProcess check;
+        check.start(QStringLiteral(TRAZOR_BIN_DIR) + "/trazor-check",
+            { "--no-settings", "--time-xlsx", files.dir.filePath("check.xlsx"), program });
+        ASSERT_TRUE(check.waitForFinished(20000));
+        const QStringList mine = WorkbookLines(opened[0]);
+        EXPECT_GT(mine.size(), 10);
+        EXPECT_EQ(mine, WorkbookLines(files.dir.filePath("check.xlsx")));
+
+        // A workbook that cannot be written is told, with its path.
+        const QString notAFolder = files.File("not-a-folder", "x");
+        const QByteArray oldTemp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", notAFolder.toLocal8Bit());
+        w.mnuExcel_Click();
+        qputenv("TMPDIR", oldTemp);
+        ASSERT_FALSE(t.questions.empty());
+        EXPECT_TRUE(t.questions.back().contains("を書けませんでした。")) << t.questions.back().toStdString();
+        EXPECT_TRUE(t.questions.back().contains("not-a-folder"));
+        EXPECT_EQ(opened.size(), 2);
+    }
+
     TEST(MainWindow, TheCommandLineLoadsAQuotedOrPlainPath)
     {
         for (bool quoted : { true, false }) {
