@@ -21,6 +21,7 @@
 #include "interpreter/run_host.h"
 
 #include <QElapsedTimer>
+#include <QImage>
 #include <QLabel>
 #include <QMainWindow>
 #include <QSlider>
@@ -38,6 +39,7 @@ class QSlider;
 class QToolBar;
 class QToolButton;
 class QPushButton;
+class QPrinter;
 
 namespace trazor {
 
@@ -106,6 +108,13 @@ public:
     void About_Click();
     void mnuEditCalculator_Click();
 
+    // ---- Printing and picture copy ----
+    void mnuDrawPrint_Click();
+    void mnuScreenPrint_Click();
+    void mnuFilePrinterSetting_Click();
+    // The viewport as the screen shows it, in the panes' pixels.
+    QImage PageImage() const;
+
     // ---- Spreadsheet exports ----
     void mnuExcel_Click();
     void mnuExcel2_Click();
@@ -163,6 +172,9 @@ public:
     std::function<int(int icon, const QString& title, const QString& text, int buttons)> askUser;
     // Opens an exported workbook; the default hands it to the desktop's application for it.
     std::function<bool(const QString& path)> openFile;
+    // Lets the user choose the printer; the default shows the print dialog (which offers a PDF
+    // file when no printer is installed).
+    std::function<bool(QPrinter& printer)> choosePrinter;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -192,6 +204,8 @@ private:
     void ShowStandardViewError(int error);
     // After a program was opened: position 1, reset, and the standard view with automatic start.
     void OpenedProgram();
+    // ---- print (frm_main_print.cpp) ----
+    bool PrintPage(QPrinter& printer, const QImage& page);
     // ---- export (frm_main_export.cpp) ----
     QString ExportPath(ReportKind kind) const;
     void ExportToSpreadsheet(ReportKind kind);

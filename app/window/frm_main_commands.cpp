@@ -235,6 +235,8 @@ void frmMain::Toolbar1_ButtonClick(const QString& key)
         { "mnuBturretuper", &frmMain::mnuBturretUper_Click },
         { "TDisplay", &frmMain::ToolNumberDisplay_Click },
         { "ColorChange", &frmMain::mnuColorChange_Click },
+        { "ImageCopy", &frmMain::mnuScreenPrint_Click },
+        { "DrawPrint", &frmMain::mnuDrawPrint_Click },
     };
     if (key == "PosDisplay") {
         // The button's own toggle has already happened: pressed now means it was released.

@@ -19,7 +19,10 @@
 namespace trazor {
 
 namespace {
-    QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+    QString Utf8(std::string_view text)
+    {
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
 
     // Whether a spreadsheet program holds the workbook open: LibreOffice leaves ".~lock.<name>#"
     // beside it, Excel "~$<name>".
@@ -38,11 +41,12 @@ QString frmMain::ExportPath(ReportKind kind) const
     QString program = QFileInfo(labelFileName_->text()).completeBaseName();
     if (program.isEmpty())
         program = labelFileName_->text();
-    const QString report = Utf8(kind == ReportKind::Time ? trazor_texts::TimeReportName
-                                                          : trazor_texts::CoordinateReportName);
+    const QString report
+        = Utf8(kind == ReportKind::Time ? trazor_texts::TimeReportName : trazor_texts::CoordinateReportName);
     // A second export of the same program while the first is still open gets a name of its own.
     for (int n = 1;; ++n) {
-        const QString name = program + " " + report + (n == 1 ? QString() : QStringLiteral(" (%1)").arg(n)) + ".xlsx";
+        const QString name
+            = program + " " + report + (n == 1 ? QString() : QStringLiteral(" (%1)").arg(n)) + ".xlsx";
         const QFileInfo file(folder.filePath(name));
         if (!InUse(file))
             return file.filePath();
@@ -53,19 +57,20 @@ void frmMain::ExportToSpreadsheet(ReportKind kind)
 {
     const QString path = ExportPath(kind);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const ExportResult result = ExportReport(
-        kind, QFile::encodeName(path).toStdString(), editorText_->Text(), in_.st, labelFileName_->text().toStdString());
+    const ExportResult result = ExportReport(kind, QFile::encodeName(path).toStdString(), editorText_->Text(),
+        in_.st, labelFileName_->text().toStdString());
     QApplication::restoreOverrideCursor();
     const QString shown = QDir::toNativeSeparators(path);
     if (!result.error.empty()) {
         Ask(QMessageBox::Warning, Utf8(trazor_texts::ProgramTitle),
-            shown + Utf8(trazor_texts::ExportFailed) + "\n" + QString::fromStdString(result.error), QMessageBox::Ok);
+            shown + Utf8(trazor_texts::ExportFailed) + "\n" + QString::fromStdString(result.error),
+            QMessageBox::Ok);
         return;
     }
     const bool opened = openFile ? openFile(path) : QDesktopServices::openUrl(QUrl::fromLocalFile(path));
     if (!opened)
-        Ask(QMessageBox::Warning, Utf8(trazor_texts::ProgramTitle), shown + Utf8(trazor_texts::NothingOpensIt),
-            QMessageBox::Ok);
+        Ask(QMessageBox::Warning, Utf8(trazor_texts::ProgramTitle),
+            shown + Utf8(trazor_texts::NothingOpensIt), QMessageBox::Ok);
 }
 
 void frmMain::mnuExcel_Click() { ExportToSpreadsheet(ReportKind::Time); }

@@ -52,6 +52,11 @@ constexpr std::string_view ReplaceUpperCaseQuestion = " は既に存在します
                                                       "\n"
                                                       "上書きしますか ?";
 
+// Printing and the picture copy.
+constexpr std::string_view PrintOnBlack = "バックカラーが黒のままですが印刷しますか？";
+constexpr std::string_view PrintFailed = "印刷できませんでした。";
+constexpr std::string_view CopyFailed = "クリップボードにコピーできませんでした。";
+
 // Calculator start failure (our own: the control leaves it open).
 constexpr std::string_view CalculatorNotStarted = "電卓を起動できませんでした。";
 

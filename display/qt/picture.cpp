@@ -29,9 +29,12 @@ QImage ComposeViewport(const PathPanes& panes, int widthPx, int heightPx)
     QPainter painter(&picture);
     // The X ruler goes last so that it stays whole where the two rulers meet in the corner.
     for (const RasterSurface* pane : { &panes.trace, &panes.zScale, &panes.xScale }) {
-        const QImage& image = pane->Image();
-        if (!image.isNull())
-            painter.drawImage(pane->OffsetPixels(), image);
+        // The panes may be drawn at a device pixel ratio; the picture is in those pixels too.
+        QImage image = pane->Image();
+        if (image.isNull())
+            continue;
+        image.setDevicePixelRatio(1);
+        painter.drawImage(pane->OffsetPixels(), image);
     }
     return picture;
 }

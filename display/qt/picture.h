@@ -34,6 +34,7 @@ ViewError ApplyStandardViewForViewport(Interpreter& in, int widthPx, int heightP
 
 // The viewport of widthPx x heightPx pixels: the part of the path surface behind it at the
 // surface's offset, the Z ruler along the bottom and the X ruler along the left edge on top.
+// Pixels are the panes' own (device pixels when they draw at a device pixel ratio).
 QImage ComposeViewport(const PathPanes& panes, int widthPx, int heightPx);
 
 // Writes the picture as a PNG file (through a temporary file, so a failed write leaves an older

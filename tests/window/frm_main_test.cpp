@@ -8,12 +8,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -564,6 +566,48 @@ namespace {
         EXPECT_TRUE(t.questions.back().contains("を書けませんでした。")) << t.questions.back().toStdString();
         EXPECT_TRUE(t.questions.back().contains("not-a-folder"));
         EXPECT_EQ(opened.size(), 2);
+    }
+
+    TEST(MainWindow, PrintingAndThePictureCopy)
+    {
+        Window t;
+        ASSERT_TRUE(t.Load());
+        frmMain& w = *t.w;
+        QClipboard* clipboard = QApplication::clipboard();
+        clipboard->setText("before");
+        int printers = 0;
+        const QString pdf = t.dir.filePath("page.pdf");
+        w.choosePrinter = [&printers, &pdf](QPrinter& printer) {
+            ++printers;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        };
+        // On the black background the question comes first; No prints nothing, copies nothing.
+        t.answer = QMessageBox::No;
+        w.mnuDrawPrint_Click();
+        EXPECT_EQ(t.questions.back(), QStringLiteral("バックカラーが黒のままですが印刷しますか？"));
+        EXPECT_EQ(printers, 0);
+        EXPECT_EQ(clipboard->text(), QStringLiteral("before"));
+        // Yes prints the page and leaves the page image on the clipboard.
+        t.answer = QMessageBox::Yes;
+        w.mnuDrawPrint_Click();
+        EXPECT_EQ(printers, 1);
+        EXPECT_GT(QFileInfo(pdf).size(), 1000);
+        EXPECT_EQ(clipboard->image().size(), w.PageImage().size());
+
+        // The copied picture carries the file name in the mark colour near its top-left corner.
+        w.mnuScreenPrint_Click();
+        const QImage copied = clipboard->image();
+        ASSERT_FALSE(copied.isNull());
+        int marked = 0;
+        const Colour colour = w.Core().st.MarkColour;
+        const QRgb mark = qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < copied.width() / 3; ++x)
+                if (copied.pixel(x, y) == mark)
+                    ++marked;
+        EXPECT_GT(marked, 20);
     }
 
     TEST(MainWindow, TheCommandLineLoadsAQuotedOrPlainPath)
