@@ -6,6 +6,7 @@
 #include "app/window/path_pane.h"
 #include "app/window/window_texts.h"
 #include "display/colours.h"
+#include "display/print_layout.h"
 #include "display/qt/picture.h"
 
 #include <QApplication>
@@ -23,11 +24,15 @@
 namespace trazor {
 
 namespace {
-    QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-    QColor ToQColor(Colour colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
+    QString Utf8(std::string_view text)
+    {
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
+    QColor ToQColor(Colour colour)
+    {
+        return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    }
 
-    // Page margins in millimetres, as the control sets them before every print.
-    constexpr double MarginLeft = 10, MarginRight = 10, MarginTop = 3, MarginBottom = 5;
 }
 
 QImage frmMain::PageImage() const
@@ -41,7 +46,8 @@ void frmMain::mnuDrawPrint_Click()
 {
     const QString title = Utf8(trazor_texts::ProgramTitle);
     if (!in_.st.WhiteBackground
-        && Ask(QMessageBox::Warning, title, Utf8(trazor_texts::PrintOnBlack), QMessageBox::Yes | QMessageBox::No)
+        && Ask(QMessageBox::Warning, title, Utf8(trazor_texts::PrintOnBlack),
+               QMessageBox::Yes | QMessageBox::No)
             != QMessageBox::Yes)
         return;
     const QImage page = PageImage();
@@ -76,38 +82,27 @@ bool frmMain::PrintPage(QPrinter& printer, const QImage& page)
     font.setPointSizeF(12);
     painter.setFont(font);
     const QFontMetricsF metrics(font, &printer);
-    const double th = std::round(metrics.height() / dots); // height of "A" in whole millimetres
-    const double top = std::nearbyint(th + MarginTop + 0.5); // halves to the even neighbour
-    const double pw = paper.width() - MarginLeft - MarginRight;
-    const double ph = paper.height() - top - MarginBottom;
-
-    // Fitted to the printable width, or to its height when that is the tighter, centred the
-    // other way; the picture keeps the shape of the model window.
     const ModelWindow window = panes_.trace.GetModelWindow();
-    const double roundedHeight = std::round(window.height);
-    double w = pw;
-    double h = roundedHeight * pw / window.width;
-    double x0 = MarginLeft;
-    double y0 = top + (ph - h) / 2;
-    if (h > ph) {
-        h = ph;
-        w = window.width * ph / roundedHeight;
-        y0 = top;
-        x0 = MarginLeft + (pw - w) / 2;
-    }
-    if (!(std::isfinite(w) && std::isfinite(h) && w > 0 && h > 0))
+    const PrintPlacement place = PlacePrintedPicture(
+        paper.width(), paper.height(), metrics.height() / dots, window.width, window.height);
+    if (!place.usable) {
+        printer.abort(); // nothing to print: no empty page either
         return false;
+    }
+    const double x0 = place.x, y0 = place.y, w = place.width, h = place.height;
     auto mm = [dots](double value) { return value * dots; };
     painter.drawImage(QRectF(mm(x0), mm(y0), mm(w), mm(h)), page);
 
     // The header line: the date at the picture's left, the file name centred over the page.
-    const double headerTop = y0 - th - 0.5;
+    const double headerTop = place.headerY;
     painter.setPen(Qt::black);
     const QString date = QDate::currentDate().toString("yyyy.MM.dd");
     painter.drawText(QPointF(mm(x0), mm(headerTop) + metrics.ascent()), date);
     const QString name = labelFileName_->text();
     const double nameWidth = metrics.horizontalAdvance(name) / dots;
-    painter.drawText(QPointF(mm(MarginLeft + (pw - nameWidth) / 2), mm(headerTop) + metrics.ascent()), name);
+    painter.drawText(QPointF(mm(PrintMarginLeft + (place.printableWidth - nameWidth) / 2),
+                         mm(headerTop) + metrics.ascent()),
+        name);
 
     // The frame, three printer dots of a 600-DPI printer wide.
     painter.setPen(QPen(Qt::black, 3 * dots * 25.4 / 600));
@@ -135,7 +130,8 @@ void frmMain::mnuScreenPrint_Click()
     QClipboard* clipboard = QApplication::clipboard();
     clipboard->setImage(page);
     if (clipboard->image().isNull())
-        Ask(QMessageBox::Warning, Utf8(trazor_texts::ProgramTitle), Utf8(trazor_texts::CopyFailed), QMessageBox::Ok);
+        Ask(QMessageBox::Warning, Utf8(trazor_texts::ProgramTitle), Utf8(trazor_texts::CopyFailed),
+            QMessageBox::Ok);
 }
 
 void frmMain::mnuFilePrinterSetting_Click()
