@@ -149,7 +149,8 @@ bool mnuZoomUndo_Click(Interpreter& in)
         st.ZoomHistoryIndex = 0;
         return false;
     }
-    const InterpreterState::ZoomEntry& entry = st.ZoomHistory[static_cast<std::size_t>(st.ZoomHistoryIndex - 1)];
+    const InterpreterState::ZoomEntry& entry
+        = st.ZoomHistory[static_cast<std::size_t>(st.ZoomHistoryIndex - 1)];
     ShowVisibleWindow(in, entry.width, entry.height, entry.left, entry.sum);
     ConditionalRerun(in);
     return true;

@@ -22,8 +22,8 @@ namespace {
         {
             const ModelWindow w = trace.GetModelWindow();
             const PaneLayout l = trace.GetLayout();
-            return { w.left - l.left / l.width * w.width, w.top - l.top / l.height * w.height,
-                w.width / 4.0, w.height / 4.0 };
+            return { w.left - l.left / l.width * w.width, w.top - l.top / l.height * w.height, w.width / 4.0,
+                w.height / 4.0 };
         }
         void Zoom(double u1, double v1, double u2, double v2)
         {
@@ -78,8 +78,8 @@ namespace {
         DragZoomRectangle(rig.in, 10, 10, Rgb(255, 255, 255));
         DragZoomRectangle(rig.in, 20, 5, Rgb(255, 255, 255));
         const auto drawn = rig.trace.SinceLastClear();
-        const auto boxes = testing::OfKind({ drawn.begin() + static_cast<long>(before), drawn.end() },
-            Primitive::Kind::Box);
+        const auto boxes = testing::OfKind(
+            { drawn.begin() + static_cast<long>(before), drawn.end() }, Primitive::Kind::Box);
         ASSERT_EQ(boxes.size(), 3U); // first, the first again (erased), the second
         for (const Primitive& box : boxes)
             EXPECT_EQ(box.mode, DrawMode::Xor);
