@@ -131,7 +131,8 @@ void frmMain::AfterBlock()
     progressShownAt_ = elapsed;
     const std::u16string& text = EditorText();
     const double done = text.empty() ? 1.0 : double(in_.st.NextBlockStart) / double(text.size());
-    sbStatusBar_->SetText(1, Utf8(trazor_texts::Redrawing) + QString::number(std::min(100, int(done * 100))) + "%");
+    sbStatusBar_->SetText(
+        1, Utf8(trazor_texts::Redrawing) + QString::number(std::min(100, int(done * 100))) + "%");
     // Repaints only: what the user chooses now waits until the picture is complete.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

@@ -43,7 +43,8 @@ bool clsWheelMouse::Initialize(QWidget* owner)
 void clsWheelMouse::Terminate()
 {
     auto& hooks = Registry();
-    auto entry = std::find_if(hooks.begin(), hooks.end(), [this](clsWheelMouse* h) { return h->owner_ == owner_; });
+    auto entry
+        = std::find_if(hooks.begin(), hooks.end(), [this](clsWheelMouse* h) { return h->owner_ == owner_; });
     if (entry != hooks.end())
         hooks.erase(entry);
     if (owner_)
@@ -57,7 +58,8 @@ bool clsWheelMouse::eventFilter(QObject* watched, QEvent* event)
     auto& hooks = Registry();
     if (event->type() != QEvent::Wheel || hooks.empty() || busy)
         return false;
-    auto entry = std::find_if(hooks.begin(), hooks.end(), [watched](clsWheelMouse* h) { return h->owner_ == watched; });
+    auto entry = std::find_if(
+        hooks.begin(), hooks.end(), [watched](clsWheelMouse* h) { return h->owner_ == watched; });
     if (entry == hooks.end() || *entry != this)
         return false;
     const auto* wheel = static_cast<QWheelEvent*>(event);

@@ -33,7 +33,8 @@ namespace {
 
         Pane()
         {
-            w = std::make_unique<frmMain>(QString(), dir.filePath("Trazor.ini"), QStringLiteral(TRAZOR_BIN_DIR));
+            w = std::make_unique<frmMain>(
+                QString(), dir.filePath("Trazor.ini"), QStringLiteral(TRAZOR_BIN_DIR));
             w->askUser = [](int, const QString&, const QString&, int) { return 0; };
             EXPECT_TRUE(w->Form_Load());
             w->show();
@@ -111,7 +112,8 @@ namespace {
         p.Mouse(QEvent::MouseMove, p.At(40, 20000), Qt::NoButton, Qt::LeftButton);
         EXPECT_EQ(p.trace->pos().y(), 0); // at the top border
         EXPECT_TRUE(message->isVisible());
-        EXPECT_EQ(p.w->Action("PopupMessage")->text(), QStringLiteral("範囲ｵｰﾊﾞｰです。起動で範囲を再設定します。"));
+        EXPECT_EQ(
+            p.w->Action("PopupMessage")->text(), QStringLiteral("範囲ｵｰﾊﾞｰです。起動で範囲を再設定します。"));
         message->hide();
         p.Mouse(QEvent::MouseButtonRelease, p.At(40, 0), Qt::LeftButton, Qt::NoButton);
         EXPECT_EQ(p.trace->cursor().shape(), Qt::CrossCursor);
@@ -236,7 +238,8 @@ namespace {
         EXPECT_EQ(entries[1]->text(), QStringLiteral("   なし"));
 
         p.w->mnuVertical_Click();
-        EXPECT_EQ(p.w->findChild<PanelBar*>("sbStatusBar")->Text(1), QStringLiteral("小数点チェック無効 , 縦旋盤表示"));
+        EXPECT_EQ(p.w->findChild<PanelBar*>("sbStatusBar")->Text(1),
+            QStringLiteral("小数点チェック無効 , 縦旋盤表示"));
         p.w->mnuVertical_Click();
     }
 
