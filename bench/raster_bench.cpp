@@ -3,6 +3,7 @@
 #include "base/program_text.h"
 #include "bench/program_generator.h"
 #include "display/qt/picture.h"
+#include "display/view_commands.h"
 #include "interpreter/headless_host.h"
 #include "interpreter/run_control.h"
 
@@ -29,6 +30,24 @@ namespace {
         state.counters["blocks/s"] = benchmark::Counter(executed, benchmark::Counter::kIsRate);
     }
     BENCHMARK(BatchRunOnRasterPanes)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+    // One wheel notch about the middle of the view (in and out in turn): the new window, the
+    // background and the whole batch re-run. range(1): coordinate labels on.
+    void WheelNotchRedraw(benchmark::State& state)
+    {
+        const auto blocks = static_cast<std::size_t>(state.range(0));
+        HeadlessHost host(DecodeProgram(bench::GenerateLatheProgram(blocks)).text);
+        auto panes = std::make_unique<PathPanes>();
+        Interpreter in(panes->trace, panes->xScale, panes->zScale, host);
+        StartUp(in, SettingsValues {}, { .standardView = ViewportOfPixels(1000, 700) });
+        in.st.CoordinateDisplayOn = state.range(1) != 0;
+        int direction = 1;
+        for (auto _ : state) {
+            m_CWheel1_MouseWheel(in, direction, 0);
+            direction = -direction;
+        }
+    }
+    BENCHMARK(WheelNotchRedraw)->Args({ 100000, 0 })->Args({ 100000, 1 })->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace trazor

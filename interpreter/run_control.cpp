@@ -260,6 +260,30 @@ void BatchRerun(Interpreter& in, RerunForm form)
     st.BatchRun = false;
 }
 
+void StepBackOneBlock(Interpreter& in)
+{
+    auto& st = in.st;
+    if (st.RunInProgress)
+        return;
+    st.RunInProgress = true;
+    st.BatchRun = true;
+    st.ToolColourIndex = 1;
+    const double target = st.BlockCount - 1;
+    st.FastReplay = true;
+    st.NextBlockStart = 1;
+    ResetInterpreter(in);
+    st.StopCode = StopNone;
+    do {
+        RunLoadedBlock(in);
+        if (st.StopCode == StopReset)
+            break;
+        if (!TakeBlock(in, true))
+            break;
+    } while (st.BlockCount < target);
+    EndRun(in);
+    st.BatchRun = false;
+}
+
 void Slider_Scroll(Interpreter& in, int value) { in.st.SpeedPercent = static_cast<float>(value); }
 
 std::optional<int> SliderValueForClick(double x)

@@ -32,6 +32,10 @@ void mnuClear_Click(Interpreter& in);
 enum class RerunForm { None = 0, WholeProgram = 1, ReplayToCaret = 2 };
 void BatchRerun(Interpreter& in, RerunForm form);
 
+// One block back in single block: the program replayed as a batch from the top until the block
+// before the loaded one is loaded again. Refused while a run is in progress.
+void StepBackOneBlock(Interpreter& in);
+
 // Speed control: the slider value becomes the speed.
 void Slider_Scroll(Interpreter& in, int value);
 // A click on the slider track at x (slider units, twips) jumps the thumb there: the new value,

@@ -12,6 +12,7 @@
 
 #include "base/colour.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -146,6 +147,23 @@ struct InterpreterState {
     bool NoseRDisplay = false; // nose-radius marks
     bool G40Display = false; // nose-radius code line in the coordinate labels
     bool BTurretMinusSide = true; // turret B drawn with TurretFactor -1
+
+    // ---- View: zoom rectangle, pan and the zoom history (model values in mm of Trace) ----
+    bool ZoomModeOn = false; // the left button draws a zoom rectangle instead of panning
+    float DragStartX = 0; // model point where the left button went down (single)
+    float DragStartY = 0;
+    float DragLastX = 0; // opposite corner of the rubber band as last drawn (single)
+    float DragLastY = 0;
+    float LastMouseX = 0; // model point of the last mouse move over Trace (single)
+    float LastMouseY = 0;
+    struct ZoomEntry {
+        double width = 0; // visible width w, mm
+        double height = 0; // visible height h, mm
+        double left = 0; // left edge x0 of the visible window, mm
+        double sum = 0; // sum of the two vertical drag coordinates: the centre times two
+    };
+    std::array<ZoomEntry, 5> ZoomHistory {}; // entries 1..5 at indices 0..4
+    std::int16_t ZoomHistoryIndex = 0; // newest entry, 0 when none
 
     // ---- Arcs ----
     double ArcCentreX = 0; // centre of the last arc, diameter

@@ -6,7 +6,8 @@
 // The class is spread over files by concern: frm_main.cpp (construction, panes, layout),
 // frm_main_load.cpp (start-up, close question, exit), frm_main_commands.cpp (menus, toolbars,
 // status bars and their dispatch), frm_main_host.cpp (the RunHost side and display refresh),
-// frm_main_run.cpp (run, view and option commands), frm_main_files.cpp (file and edit commands).
+// frm_main_run.cpp (run, view and option commands), frm_main_files.cpp (file and edit commands),
+// frm_main_view.cpp (zoom, pan, keys, wheel and readout on the path pane).
 #pragma once
 
 #include "app/files/program_encoding.h"
@@ -15,6 +16,7 @@
 #include "app/window/editor_text_adapter.h"
 #include "app/window/lock_keys.h"
 #include "app/window/readout_cache.h"
+#include "app/window/wheel_mouse.h"
 #include "base/settings_keys.h"
 #include "display/qt/picture.h"
 #include "interpreter/interpreter.h"
@@ -30,6 +32,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -102,6 +105,20 @@ public:
     void PosDisplay_ButtonMenuClick(int entry); // drop-down entry 1..14
     void mnuFkey_Click();
 
+    // ---- Path pane: zoom, pan, keys, wheel, readout (frm_main_view.cpp) ----
+    void mnuZoom_Click();
+    void mnuZoomUndo_Click();
+    void PopupZoom_Click();
+    void PopupZoomUndo_Click();
+    void PopUpPosition_Click();
+    // Positions in pixels of Trace.
+    void Trace_MouseDown(Qt::MouseButton button, QPointF at);
+    void Trace_MouseMove(Qt::MouseButtons buttons, QPointF at);
+    void Trace_MouseUp(Qt::MouseButton button, QPointF at);
+    void Trace_KeyDown(int keyCode);
+    void m_CWheel1_MouseWheel(int direction, int inShift);
+    clsWheelMouse& WheelHook() { return *m_CWheel1_; }
+
     // ---- Parameters, help, tools ----
     void mnuSoftLimit_Click();
     void mnuUnitSet_Click();
@@ -159,6 +176,7 @@ public:
     void Wait(double seconds) override;
     void ShowKeyPress(int button, int panel, bool pressed) override;
     void ShowSwitch(RunSwitch which, bool on) override;
+    void AfterBlock() override;
 
     Interpreter& Core() { return in_; }
     const QString& CurrentFilePath() const { return currentFilePath_; }
@@ -209,6 +227,12 @@ private:
     // ---- export (frm_main_export.cpp) ----
     QString ExportPath(ReportKind kind) const;
     void ExportToSpreadsheet(ReportKind kind);
+    // ---- path pane (frm_main_view.cpp) ----
+    void BuildPathPaneInput();
+    QPointF TraceModelPoint(QPointF at) const;
+    // A command that re-runs the program: hourglass and, when it lasts, progress.
+    void ViewCommand(const std::function<void()>& core);
+    void ShowRangeMessage(QPointF at);
     // ---- load (frm_main_load.cpp) ----
     void ApplySettings(const SettingsValues& values);
     SettingsValues CollectSettings() const;
@@ -270,6 +294,15 @@ private:
     QElapsedTimer sinceFlush_;
     bool displaysDirty_ = false;
     double waitedSeconds_ = 0;
+
+    // The path pane in the hand.
+    std::unique_ptr<clsWheelMouse> m_CWheel1_;
+    bool leftDown_ = false; // the left button went down on Trace (zoom rectangle or pan)
+    QElapsedTimer rerunClock_; // running during a view command's re-run
+    qint64 progressShownAt_ = 0; // ms into the re-run
+    unsigned blocksSinceProgress_ = 0;
+    bool progressShown_ = false;
+    QString progressSavedText_; // message panel text before the progress took it
 };
 
 } // namespace trazor

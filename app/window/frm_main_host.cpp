@@ -159,6 +159,7 @@ void frmMain::ShowOptionStates()
         { "mnuBlockDelete", st.BlockDeleteOn },
         { "mnuOptionalStop", st.OptionalStopOn },
         { "mnuAutoStart", st.AutoStartOn },
+        { "mnuZoom", st.ZoomModeOn },
         { "mnuBackcolor", st.WhiteBackground },
         { "mnuColorChange", st.ColourPerTool },
         { "mnuTclear", st.ClearPerTool },

@@ -11,6 +11,7 @@
 #include "app/window/window_texts.h"
 #include "display/display_options.h"
 #include "display/view.h"
+#include "display/view_commands.h"
 #include "interpreter/run_control.h"
 
 #include <QAction>
@@ -78,14 +79,7 @@ void frmMain::mnuClear_Click()
 
 void frmMain::PopupStart_Click()
 {
-    Command([this] {
-        if (in_.st.RunInProgress)
-            return;
-        in_.st.BatchRun = true;
-        trazor::mnuReset_Click(in_);
-        trazor::mnuStart_Click(in_);
-        in_.st.BatchRun = false;
-    });
+    Command([this] { trazor::PopupStart_Click(in_); });
 }
 
 void frmMain::Slider_Scroll(int value) { trazor::Slider_Scroll(in_, value); }

@@ -60,4 +60,9 @@ constexpr std::string_view CopyFailed = "クリップボードにコピーでき
 // Calculator start failure (our own: the control leaves it open).
 constexpr std::string_view CalculatorNotStarted = "電卓を起動できませんでした。";
 
+// The surface dragged to its border.
+constexpr std::string_view RangeOver = "範囲ｵｰﾊﾞｰです。起動で範囲を再設定します。";
+// Progress of a long redraw in the message panel (our own), followed by the percentage.
+constexpr std::string_view Redrawing = "再描画中 ";
+
 } // namespace trazor::trazor_texts
