@@ -137,7 +137,7 @@ std::optional<QString> ReplaceDialogAllChange(SearchState& state, SearchEditor& 
     const auto searchLength = static_cast<int>(state.SearchText.size());
     std::vector<int> starts;
     for (qsizetype at = Find(text, state.SearchText, state.SearchPosition); at >= 0;
-        at = Find(text, state.SearchText, at + searchLength))
+         at = Find(text, state.SearchText, at + searchLength))
         starts.push_back(static_cast<int>(at));
     if (!starts.empty()) {
         const int lastStart = starts.back();

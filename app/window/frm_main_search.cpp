@@ -29,7 +29,8 @@ namespace {
         void Select(int start, int length) override { adapter_.Select(start, length); }
         void ReplaceRanges(const std::vector<int>& starts, int length, QStringView with) override
         {
-            adapter_.ReplaceRanges(starts, length, std::u16string_view(with.utf16(), static_cast<std::size_t>(with.size())));
+            adapter_.ReplaceRanges(
+                starts, length, std::u16string_view(with.utf16(), static_cast<std::size_t>(with.size())));
         }
 
     private:
@@ -58,9 +59,12 @@ void frmMain::mnuEditFind_Click()
     QString selected = program_->selectedText();
     if (selected.isEmpty())
         selected = search_.SearchText;
-    frmFind dialog(search_, editor, [this](const QString& title, const QString& text) {
-        Ask(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
-    }, selected, this);
+    frmFind dialog(
+        search_, editor,
+        [this](const QString& title, const QString& text) {
+            Ask(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
+        },
+        selected, this);
     RunSearchDialog(dialog);
 }
 
@@ -75,9 +79,12 @@ void frmMain::mnuEditReplace_Click()
 {
     EditorSearch editor(*editorText_);
     search_.SearchPosition = editor.SelectionStart();
-    frmReplace dialog(search_, editor, [this](const QString& title, const QString& text) {
-        Ask(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
-    }, program_->selectedText(), this);
+    frmReplace dialog(
+        search_, editor,
+        [this](const QString& title, const QString& text) {
+            Ask(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
+        },
+        program_->selectedText(), this);
     RunSearchDialog(dialog);
 }
 

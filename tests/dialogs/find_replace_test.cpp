@@ -131,8 +131,8 @@ namespace {
             QString message;
         };
         const Case cases[] = {
-            { "three separated", "G1", "G01", Text,
-                "G01 X10.\r\nG01 X20.\r\nG0 X30.\r\nG01 X40.\r\n", "3" + Q(texts::ReplacedCount) },
+            { "three separated", "G1", "G01", Text, "G01 X10.\r\nG01 X20.\r\nG0 X30.\r\nG01 X40.\r\n",
+                "3" + Q(texts::ReplacedCount) },
             // The search resumes after the inserted text: a replacement holding the search text
             // is not replaced again.
             { "replacement holds it", "X", "XX", "X1 X2", "XX1 XX2", "2" + Q(texts::ReplacedCount) },
