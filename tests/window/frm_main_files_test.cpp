@@ -31,7 +31,10 @@ namespace {
 
     namespace texts = trazor_texts;
 
-    QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+    QString Q(std::string_view text)
+    {
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
 
     struct Window {
         QTemporaryDir dir;
@@ -41,7 +44,8 @@ namespace {
 
         Window()
         {
-            w = std::make_unique<frmMain>(QString(), dir.filePath("Trazor.ini"), QStringLiteral(TRAZOR_BIN_DIR));
+            w = std::make_unique<frmMain>(
+                QString(), dir.filePath("Trazor.ini"), QStringLiteral(TRAZOR_BIN_DIR));
             w->askUser = [this](int, const QString&, const QString& text, int) {
                 told.push_back(text);
                 return answer;
@@ -242,7 +246,8 @@ namespace {
             EXPECT_TRUE(t.w->isWindowModified());
             EXPECT_EQ(Window::Read(c.path), c.before);
         }
-        QFile::setPermissions(t.dir.filePath("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(
+            t.dir.filePath("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     TEST(ProgramFiles, SavingOverAFileChangedOnDiskAsksFirst)
@@ -268,7 +273,8 @@ namespace {
     TEST(EditorSearch, FindsAndReplacesOnTheEditorAcrossMultibyteLinesInOneUndoStep)
     {
         Window t;
-        const QString path = t.Write("A.MIN", "O1\r\n" + Cp932Comment + "G1 X1.\r\n(\x8d\x72)G1 X2.\r\nG1 X3.\r\n");
+        const QString path
+            = t.Write("A.MIN", "O1\r\n" + Cp932Comment + "G1 X1.\r\n(\x8d\x72)G1 X2.\r\nG1 X3.\r\n");
         ASSERT_TRUE(t.w->LoadProgramFile(path));
         ProgramEditor& editor = t.w->Program();
         const QString original = editor.ProgramText();
