@@ -1,4 +1,5 @@
 // The main window as a user meets it, offscreen: start-up to the drawn picture of the sample,
+// opening a program of a million blocks and replacing 10 000 texts in it with Replace All,
 // a run of 100 000 blocks at speed 100 that yields after every block (the highlight and the
 // readouts coalesced), and the same run's time spent outside the interpreter.
 #include "app/window/frm_main.h"
@@ -6,8 +7,15 @@
 #include "bench/program_generator.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -48,6 +56,73 @@ namespace {
         }
     }
     BENCHMARK(YieldingRun)->Arg(100'000)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+    // A million-block program on disk, every 100th line with a comment "(MK)" at its end.
+    QString WriteMarkedProgram(const QTemporaryDir& dir)
+    {
+        const std::string bytes = bench::GenerateLatheProgram(1'000'000);
+        std::string marked;
+        marked.reserve(bytes.size() + 60'000);
+        std::size_t line = 0;
+        for (char c : bytes) {
+            if (c == '\r' && ++line % 100 == 0)
+                marked += "(MK)";
+            marked += c;
+        }
+        const QString path = dir.filePath("BIG.MIN");
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(marked.data(), static_cast<qint64>(marked.size()));
+        return path;
+    }
+
+    // Open: read, decode and show the file, until the editor holds it, editable.
+    void OpenLargeProgram(benchmark::State& state)
+    {
+        QTemporaryDir dir;
+        const QString path = WriteMarkedProgram(dir);
+        frmMain window({}, dir.filePath("Trazor.ini"));
+        window.askUser = [](int, const QString&, const QString&, int) { return 0; };
+        window.Form_Load();
+        for (auto _ : state) {
+            window.LoadProgramFile(path);
+            QApplication::processEvents();
+        }
+        state.counters["MB"] = static_cast<double>(QFileInfo(path).size()) / 1e6;
+        state.counters["lines"] = window.Program().lines();
+    }
+    BENCHMARK(OpenLargeProgram)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+    // Replace All of the 10 000 comments through the replace dialog, then undo it.
+    void ReplaceAllLargeProgram(benchmark::State& state)
+    {
+        QTemporaryDir dir;
+        const QString path = WriteMarkedProgram(dir);
+        frmMain window({}, dir.filePath("Trazor.ini"));
+        int replaced = 0;
+        window.askUser = [&replaced](int, const QString&, const QString& text, int) {
+            replaced = text.section(' ', 0, 0).toInt();
+            return 0;
+        };
+        window.Form_Load();
+        window.LoadProgramFile(path);
+        for (auto _ : state) {
+            QTimer::singleShot(0, [] {
+                auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                dialog->findChild<QLineEdit*>("txtFind")->setText("(MK)");
+                dialog->findChild<QLineEdit*>("txtReplace")->setText("(MARK)");
+                dialog->findChild<QCheckBox*>("Check1")->setChecked(true);
+                dialog->findChild<QPushButton*>("AllChange")->click();
+                dialog->reject();
+            });
+            window.mnuEditReplace_Click();
+            state.PauseTiming();
+            window.Program().undo();
+            state.ResumeTiming();
+        }
+        state.counters["replaced"] = replaced;
+    }
+    BENCHMARK(ReplaceAllLargeProgram)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 } // namespace trazor

@@ -30,3 +30,36 @@ constexpr std::string_view VersionPrefix = "Ver. ";
 constexpr std::string_view AboutOk = "OK";
 
 } // namespace trazor::trazor_texts
+
+namespace trazor::trazor_texts {
+
+// frmFind.
+constexpr std::string_view FindCaption = "検索";
+constexpr std::string_view FindLabel = "検索文字列        :";
+constexpr std::string_view FindFromTop = "先頭から検索";
+constexpr std::string_view FindNext = "次を検索";
+constexpr std::string_view FindCancel = "ｷｬﾝｾﾙ";
+
+// frmReplace. The replace button has an ideographic space between its two characters.
+constexpr std::string_view ReplaceCaption = "文字列の置き換え";
+constexpr std::string_view ReplaceFindLabel = "検索文字列";
+constexpr std::string_view ReplaceWithLabel = "置き換え文字列";
+constexpr std::string_view ReplaceFromTop = "先頭から開始";
+constexpr std::string_view ReplaceSkip = "スキップ";
+constexpr std::string_view ReplaceChange = "変　更";
+constexpr std::string_view ReplaceAllChange = "全て変更";
+constexpr std::string_view ReplaceClose = "閉じる";
+constexpr std::string_view ReplaceTitle = "置き換え";
+
+// End-of-search messages: count + text, or a double quote, the search text, a double quote and
+// the not-found text. The dialog texts start with a blank, the menu command's do not, and the
+// replace button's count text has an ideographic space.
+constexpr std::string_view FoundCount = " 回 見つかりました。";
+constexpr std::string_view NotFound = " は見つかりませんでした。";
+constexpr std::string_view MenuFoundCount = "回 見つかりました。";
+constexpr std::string_view MenuNotFound = "は見つかりませんでした。";
+constexpr std::string_view ReplacedCount = " 回 変更しました。";
+constexpr std::string_view ChangedCount = " 回　変更しました。";
+constexpr std::string_view ReplaceNotFound = " 見つかりませんでした。";
+
+} // namespace trazor::trazor_texts

@@ -2,7 +2,11 @@
 
 #include "app/window/program_editor.h"
 
+#include <QByteArray>
+#include <QString>
+
 #include <algorithm>
+#include <utility>
 
 namespace trazor {
 
@@ -75,6 +79,31 @@ void EditorTextAdapter::Show(int start, int length)
     shownRevision_ = editor_.ContentRevision();
     // SETSEL brought the caret (the block's end) into view; the block's start comes first.
     editor_.SendScintilla(ProgramEditor::SCI_SCROLLRANGE, static_cast<unsigned long>(caret), anchor);
+}
+
+void EditorTextAdapter::ReplaceRanges(const std::vector<int>& starts, int length, std::u16string_view with)
+{
+    if (starts.empty())
+        return;
+    Refresh();
+    pending_.reset();
+    const std::string_view document = editor_.DocumentBytes();
+    const std::size_t size = snapshot_.Text().size();
+    std::vector<std::pair<long, long>> targets;
+    targets.reserve(starts.size());
+    for (int start : starts)
+        targets.emplace_back(static_cast<long>(snapshot_.PositionOfOffset(document, start)),
+            static_cast<long>(snapshot_.PositionOfOffset(document, RangeEnd(start, length, size))));
+    const QByteArray bytes = QString::fromUtf16(with.data(), static_cast<qsizetype>(with.size())).toUtf8();
+    editor_.SendScintilla(ProgramEditor::SCI_BEGINUNDOACTION);
+    for (auto target = targets.rbegin(); target != targets.rend(); ++target) {
+        editor_.SendScintilla(
+            ProgramEditor::SCI_SETTARGETRANGE, static_cast<unsigned long>(target->first), target->second);
+        editor_.SendScintilla(
+            ProgramEditor::SCI_REPLACETARGET, static_cast<unsigned long>(bytes.size()), bytes.constData());
+    }
+    editor_.SendScintilla(ProgramEditor::SCI_ENDUNDOACTION);
+    editor_.SendScintilla(ProgramEditor::SCI_GOTOPOS, 0UL);
 }
 
 void EditorTextAdapter::Focus() { editor_.setFocus(Qt::OtherFocusReason); }

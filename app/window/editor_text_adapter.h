@@ -14,6 +14,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace trazor {
 
@@ -34,6 +36,11 @@ public:
     // at the end, and scrolls the selection into view.
     void Select(int start, int length);
     void Focus();
+    // Replaces `length` units at each of `starts` (ascending, not overlapping, offsets into Text())
+    // by `with`, as one undo step, and puts the caret at the start of the text. Every position is
+    // mapped before the first change and the changes go from the last to the first, so the
+    // document is never copied and earlier positions stay valid.
+    void ReplaceRanges(const std::vector<int>& starts, int length, std::u16string_view with);
 
     // While deferred, Select only remembers the range and Flush shows the last one remembered:
     // a run that yields after every block then moves the highlight only as often as the window

@@ -97,11 +97,8 @@ void frmMain::BuildPanes()
 
     program_ = new ProgramEditor(central);
     editorText_ = new EditorTextAdapter(*program_);
-    connect(program_, &ProgramEditor::EditMenuRequested, this, [this](QPoint at) {
-        program_->setFocus();
-        if (mnuEdit_)
-            mnuEdit_->popup(at);
-    });
+    connect(program_, &ProgramEditor::EditMenuRequested, this,
+        [this](QPoint at) { Program_MouseDown(Qt::RightButton, at); });
     connect(
         program_, &ProgramEditor::ProgramChanged, this, [this] { setWindowModified(program_->Modified()); });
 

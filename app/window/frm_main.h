@@ -7,9 +7,12 @@
 // frm_main_load.cpp (start-up, close question, exit), frm_main_commands.cpp (menus, toolbars,
 // status bars and their dispatch), frm_main_host.cpp (the RunHost side and display refresh),
 // frm_main_run.cpp (run, view and option commands), frm_main_files.cpp (file and edit commands),
-// frm_main_view.cpp (zoom, pan, keys, wheel and readout on the path pane).
+// frm_main_view.cpp (zoom, pan, keys, wheel and readout on the path pane),
+// frm_main_search.cpp (find and replace), frm_main_print.cpp (printing and picture copy),
+// frm_main_export.cpp (spreadsheet exports).
 #pragma once
 
+#include "app/dialogs/text_search.h"
 #include "app/files/program_encoding.h"
 #include "app/reports/report_export.h"
 #include "app/window/command_table.h"
@@ -22,6 +25,7 @@
 #include "interpreter/interpreter.h"
 #include "interpreter/run_host.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
@@ -36,6 +40,7 @@
 #include <vector>
 
 class QAction;
+class QDialog;
 class QLabel;
 class QMenu;
 class QSlider;
@@ -152,6 +157,13 @@ public:
     void mnuEditPaste_Click();
     void mnuEditAllSelect_Click();
     void mnuEditFont_Click();
+    // A right-button press on the editor: the Edit menu as a pop-up at `globalPos`.
+    void Program_MouseDown(Qt::MouseButton button, QPoint globalPos);
+    // Find and replace (frm_main_search.cpp).
+    void mnuEditFind_Click();
+    void mnuEditNextFind_Click();
+    void mnuEditReplace_Click();
+    const SearchState& Search() const { return search_; }
 
     // ---- Status bar routines ----
     void UpdateModeStatus();
@@ -233,6 +245,9 @@ private:
     // A command that re-runs the program: hourglass and, when it lasts, progress.
     void ViewCommand(const std::function<void()>& core);
     void ShowRangeMessage(QPointF at);
+    // ---- find and replace (frm_main_search.cpp) ----
+    QPoint SearchDialogPlace() const;
+    void RunSearchDialog(QDialog& dialog);
     // ---- load (frm_main_load.cpp) ----
     void ApplySettings(const SettingsValues& values);
     SettingsValues CollectSettings() const;
@@ -275,7 +290,17 @@ private:
     // State of the window that is not the interpreter's.
     QString currentFilePath_;
     ProgramFileFormat fileFormat_; // encoding and line ends of the program as read
+    // The file as last loaded or saved, so a save notices that another program changed it since.
+    struct DiskStamp {
+        QString path;
+        QDateTime modified;
+        qint64 size = -1;
+    };
+    DiskStamp diskStamp_;
+    void RememberDiskStamp(const QString& path);
+    bool ChangedOnDisk(const QString& path) const;
     QString openPathName_;
+    SearchState search_; // lives on between openings of the find and replace dialogs
     int printerOrientation_ = 2;
     QString programFontName_;
     int programFontSize_ = 10;

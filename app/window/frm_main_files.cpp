@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 
 namespace trazor {
@@ -34,6 +35,7 @@ bool frmMain::LoadProgramFile(const QString& path)
     }
     program_->SetProgramText(read.program->text);
     fileFormat_ = read.program->format;
+    RememberDiskStamp(path);
     AddRecentFile(path);
     ShowFileName(path);
     program_->SetModified(false);
@@ -41,8 +43,31 @@ bool frmMain::LoadProgramFile(const QString& path)
     return true;
 }
 
+void frmMain::RememberDiskStamp(const QString& path)
+{
+    const QFileInfo info(path);
+    diskStamp_ = { info.absoluteFilePath(), info.lastModified(), info.size() };
+}
+
+bool frmMain::ChangedOnDisk(const QString& path) const
+{
+    // Only the file this text came from (or was last saved to) is compared; a file deleted since
+    // is simply written again.
+    const QFileInfo info(path);
+    if (info.absoluteFilePath() != diskStamp_.path || !info.exists())
+        return false;
+    return info.lastModified() != diskStamp_.modified || info.size() != diskStamp_.size;
+}
+
 bool frmMain::SaveProgramFile(const QString& path)
 {
+    if (ChangedOnDisk(path)) {
+        const int answer = Ask(QMessageBox::Warning, Utf8(trazor_texts::ProgramTitle),
+            QDir::toNativeSeparators(path) + Utf8(trazor_texts::ChangedOnDiskQuestion),
+            QMessageBox::Yes | QMessageBox::No);
+        if (answer != QMessageBox::Yes)
+            return false;
+    }
     ProgramSave saved = WriteProgramFile(path, program_->ProgramText(), fileFormat_);
     if (saved.result == SaveResult::NotInEncoding) {
         // Rather than lose characters, the file can be kept in UTF-8.
@@ -59,6 +84,7 @@ bool frmMain::SaveProgramFile(const QString& path)
         Ask(QMessageBox::Warning, Utf8(trazor_texts::ProgramTitle), saved.message, QMessageBox::Ok);
         return false;
     }
+    RememberDiskStamp(path);
     program_->SetModified(false);
     setWindowModified(false);
     return true;
@@ -166,6 +192,14 @@ void frmMain::mnuEditAllSelect_Click()
 {
     program_->setFocus();
     program_->selectAll(true);
+}
+
+void frmMain::Program_MouseDown(Qt::MouseButton button, QPoint globalPos)
+{
+    if (button != Qt::RightButton || !mnuEdit_)
+        return;
+    program_->setFocus();
+    mnuEdit_->popup(globalPos);
 }
 
 void frmMain::mnuEditFont_Click()

@@ -56,6 +56,10 @@ constexpr std::string_view ReplaceUpperCaseQuestion = " は既に存在します
 constexpr std::string_view PrintOnBlack = "バックカラーが黒のままですが印刷しますか？";
 constexpr std::string_view PrintFailed = "印刷できませんでした。";
 constexpr std::string_view CopyFailed = "クリップボードにコピーできませんでした。";
+// Saving over a file that another program changed after it was loaded or saved here (our own).
+constexpr std::string_view ChangedOnDiskQuestion = " は、読み込んだ後にほかのプログラムで変更されています。"
+                                                   "\n"
+                                                   "上書きしますか ?";
 
 // Calculator start failure (our own: the control leaves it open).
 constexpr std::string_view CalculatorNotStarted = "電卓を起動できませんでした。";
