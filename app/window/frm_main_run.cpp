@@ -7,6 +7,7 @@
 #include "app/dialogs/unit_set.h"
 #include "app/window/panel_bar.h"
 #include "app/window/path_pane.h"
+#include "app/window/program_editor.h"
 #include "app/window/twips.h"
 #include "app/window/window_texts.h"
 #include "display/display_options.h"
@@ -274,6 +275,9 @@ void frmMain::ToggleLockKey(const QString& key)
 {
     const LockKey lock = key == "INS" ? LockKey::Insert : key == "NUM" ? LockKey::NumLock : LockKey::CapsLock;
     lockKeys_.Toggle(lock);
+    // Insert is the editor's overwrite mode.
+    if (lock == LockKey::Insert)
+        program_->setOverwriteMode(lockKeys_.IsOn(LockKey::Insert));
     ShowLockKeys();
 }
 
