@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all setup configure build test run bench fuzz test-sanitize format-check clean
+.PHONY: all setup configure build test run install package bench fuzz test-sanitize format-check clean
 
 all: build
 
@@ -23,6 +23,16 @@ test: build
 
 run: build
 	@bash scripts/run-sample $(BUILD)
+
+# The programs side by side in PREFIX/lib/trazor, links in PREFIX/bin, the desktop files in
+# PREFIX/share (DESTDIR=... stages the install elsewhere).
+PREFIX ?= /usr/local
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, in $(BUILD)/ (trazor_VERSION-1_ARCH.deb).
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 # Benchmarks build in their own optimised tree.
 bench: setup

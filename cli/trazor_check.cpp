@@ -2,6 +2,7 @@
 // executed, how the run ended, the machining time and every message with its line.
 //
 //   trazor-check [options] FILE
+//     --help              this usage on stdout; --version the version
 //     --json              the report as one JSON object
 //     --trace FILE|-      one JSON object per executed block
 //     --png FILE          the picture of the standard view after the run
@@ -70,17 +71,44 @@ namespace {
         bool labels = false;
         bool limitsGiven = false;
         double limits[4] = { 500, 200, -200, -200 };
+        bool help = false;
+        bool version = false;
     };
+
+    constexpr const char* UsageLines
+        = "usage: trazor-check [--json] [--trace FILE|-] [--png FILE [--size WxH]] [--fanuc] [--unit N]\n"
+          "                    [--limits PX,PZ,MX,MZ] [--block-delete] [--optional-stop] [--g2-mirror]\n"
+          "                    [--x-mirror] [--vertical] [--labels] [--no-settings]\n"
+          "                    [--time-xlsx FILE] [--coordinates-xlsx FILE] FILE\n"
+          "       trazor-check --help | --version\n";
+
+    constexpr const char* HelpText
+        = "Runs an NC program headless from a reset and reports the blocks executed, how the run\n"
+          "ended, the machining time and every message with its line.\n"
+          "\n"
+          "  --json                  the report as one JSON object\n"
+          "  --trace FILE|-          one JSON object per executed block\n"
+          "  --png FILE              the picture of the standard view after the run\n"
+          "  --size WxH              size of the picture in pixels (default 1000x700)\n"
+          "  --fanuc                 FANUC dialect with the decimal-point check\n"
+          "  --unit N                1 = 1 mm, 2 = 0.01 mm, 3 = 0.001 mm, 4 = 1 inch\n"
+          "  --limits PX,PZ,MX,MZ    soft limits (default 500,200,-200,-200)\n"
+          "  --block-delete          block-delete switch on\n"
+          "  --optional-stop         optional-stop switch on\n"
+          "  --g2-mirror, --x-mirror, --vertical   the display switches of the same names\n"
+          "  --labels                end-point markers and coordinate labels on\n"
+          "  --no-settings           ignore the values stored by Trazor\n"
+          "  --time-xlsx FILE        the machining-time report as an .xlsx workbook\n"
+          "  --coordinates-xlsx FILE the end-point coordinate report as an .xlsx workbook\n"
+          "  --help                  this text\n"
+          "  --version               the version of trazor-check\n"
+          "\n"
+          "Exit status: 0 no errors, 1 the program raised errors, 2 bad usage, unreadable input or\n"
+          "a report that could not be written.\n";
 
     int Usage(const std::string& problem)
     {
-        std::cerr
-            << "trazor-check: " << problem << "\n"
-            << "usage: trazor-check [--json] [--trace FILE|-] [--png FILE [--size WxH]] [--fanuc] [--unit "
-               "N]\n"
-            << "                    [--limits PX,PZ,MX,MZ] [--block-delete] [--optional-stop] [--g2-mirror]\n"
-            << "                    [--x-mirror] [--vertical] [--labels] [--no-settings]\n"
-            << "                    [--time-xlsx FILE] [--coordinates-xlsx FILE] FILE\n";
+        std::cerr << "trazor-check: " << problem << "\n" << UsageLines;
         return 2;
     }
 
@@ -104,7 +132,11 @@ namespace {
         for (int i = 1; i < argc; ++i) {
             std::string arg = argv[i];
             auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
-            if (arg == "--json") {
+            if (arg == "--help" || arg == "--version") {
+                // Asked for help, the rest of the line does not matter, mistakes included.
+                (arg == "--help" ? o.help : o.version) = true;
+                return "";
+            } else if (arg == "--json") {
                 o.json = true;
             } else if (arg == "--fanuc") {
                 o.fanuc = true;
@@ -285,6 +317,14 @@ int main(int argc, char** argv)
     Options options;
     if (std::string problem = ParseOptions(argc, argv, options); !problem.empty())
         return Usage(problem);
+    if (options.help) {
+        std::cout << UsageLines << "\n" << HelpText;
+        return std::cout.flush() ? 0 : 2;
+    }
+    if (options.version) {
+        std::cout << "trazor-check " << TRAZOR_VERSION << "\n";
+        return std::cout.flush() ? 0 : 2;
+    }
     std::string bytes;
     if (std::string problem = ReadFile(options.file, bytes); !problem.empty()) {
         std::cerr << "trazor-check: " << problem << "\n";
