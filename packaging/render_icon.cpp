@@ -41,8 +41,7 @@ int main(int argc, char* argv[])
         }
         const QString folder = QStringLiteral("%1/%2x%2/apps").arg(args[2]).arg(size);
         const QString path = folder + '/' + args[3] + ".png";
-        if (!QDir().mkpath(folder)
-            || !image.convertToFormat(QImage::Format_ARGB32).save(path, "PNG")) {
+        if (!QDir().mkpath(folder) || !image.convertToFormat(QImage::Format_ARGB32).save(path, "PNG")) {
             std::fprintf(stderr, "trazor-render-icon: cannot write %s\n", qPrintable(path));
             return 1;
         }

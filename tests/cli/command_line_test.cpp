@@ -23,8 +23,8 @@ struct Answer {
 // Runs the checker with `arguments` (shell words) and `redirect` appended to the command.
 Answer RunChecker(const std::string& arguments, const std::string& redirect = "")
 {
-    const std::filesystem::path errFile = std::filesystem::temp_directory_path()
-        / ("trazor-check-err-" + std::to_string(getpid()) + ".txt");
+    const std::filesystem::path errFile
+        = std::filesystem::temp_directory_path() / ("trazor-check-err-" + std::to_string(getpid()) + ".txt");
     const std::string command
         = std::string(TRAZOR_CHECK_BINARY) + " " + arguments + " 2>" + errFile.string() + " " + redirect;
     Answer answer;
@@ -64,9 +64,9 @@ TEST(CheckerCommandLine, HelpAndVersionAnswerOnStdout)
         if (c.expected.ends_with("...")) {
             EXPECT_TRUE(answer.out.starts_with(c.expected.substr(0, c.expected.size() - 3))) << answer.out;
             // Every option is explained.
-            for (const char* option : { "--json", "--trace", "--png", "--size", "--fanuc", "--unit", "--limits",
-                     "--block-delete", "--optional-stop", "--labels", "--no-settings", "--time-xlsx",
-                     "--coordinates-xlsx", "--version", "Exit status" })
+            for (const char* option : { "--json", "--trace", "--png", "--size", "--fanuc", "--unit",
+                     "--limits", "--block-delete", "--optional-stop", "--labels", "--no-settings",
+                     "--time-xlsx", "--coordinates-xlsx", "--version", "Exit status" })
                 EXPECT_NE(answer.out.find(option), std::string::npos) << option;
         } else {
             EXPECT_EQ(answer.out, c.expected);
