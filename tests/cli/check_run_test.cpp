@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -111,7 +113,8 @@ namespace {
         EXPECT_EQ(RunBinary("--unit 9 x.MIN"), 2);
         EXPECT_EQ(RunBinary("--bogus x.MIN"), 2);
 
-        auto path = std::filesystem::temp_directory_path() / "trazor-check-error.MIN";
+        auto path = std::filesystem::temp_directory_path()
+            / ("trazor-check-error-" + std::to_string(getpid()) + ".MIN");
         std::ofstream(path, std::ios::binary) << "G0 X-300.\r\n";
         EXPECT_EQ(RunBinary("--no-settings " + path.string()), 1);
         std::filesystem::remove(path);
@@ -120,7 +123,8 @@ namespace {
 #ifdef TRAZOR_CHECK_PICTURE
     TEST(CheckProgram, PictureOfTheStandardView)
     {
-        auto png = std::filesystem::temp_directory_path() / "trazor-check-picture.png";
+        auto png = std::filesystem::temp_directory_path()
+            / ("trazor-check-picture-" + std::to_string(getpid()) + ".png");
         std::filesystem::remove(png);
         EXPECT_EQ(RunBinary("--no-settings --png " + png.string() + " --size 640x480 " + TRAZOR_EXAMPLES_DIR
                           + "/osp-turning.MIN",
@@ -149,7 +153,8 @@ namespace {
 
     TEST(CheckProgram, StoredSettingsAndFlags)
     {
-        auto dir = std::filesystem::temp_directory_path() / "trazor-check-config";
+        auto dir
+            = std::filesystem::temp_directory_path() / ("trazor-check-config-" + std::to_string(getpid()));
         std::filesystem::create_directories(dir / "Trazor");
         std::ofstream(dir / "Trazor" / "Trazor.ini") << "[Parameter]\nNVLX=-10\n";
         auto program = dir / "p.MIN";

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <QSettings>
 #include <QString>
 
@@ -46,7 +48,8 @@ namespace {
 
     TEST(CheckProgram, HandWrittenAndStoreWrittenSettingsCheckAlike)
     {
-        const fs::path home = fs::temp_directory_path() / "trazor-check-stored-settings";
+        const fs::path home
+            = fs::temp_directory_path() / ("trazor-check-stored-settings-" + std::to_string(getpid()));
         fs::remove_all(home);
         fs::create_directories(home / "Trazor");
         const fs::path ini = home / "Trazor" / "Trazor.ini";
