@@ -45,8 +45,8 @@ namespace {
             int marks;
             double dv; // side of the move, in units of 0.52 / sqrt 2
         };
-        const Case cases[] = { { "G40 G1 Z-10 F0.2", 0, 0 }, { "G41 G1 Z-10 F0.2", 1, 1 },
-            { "G42 G1 Z-10 F0.2", 1, -1 } };
+        const Case cases[]
+            = { { "G40 G1 Z-10 F0.2", 0, 0 }, { "G41 G1 Z-10 F0.2", 1, 1 }, { "G42 G1 Z-10 F0.2", 1, -1 } };
         const double d = 0.52 * std::sqrt(0.5);
         for (const auto& c : cases) {
             SCOPED_TRACE(c.block);
