@@ -2,7 +2,9 @@
 // Trazor redraws after every zoom, pan and option change).
 #include "base/program_text.h"
 #include "bench/program_generator.h"
+#include "display/display_options.h"
 #include "display/qt/picture.h"
+#include "display/view.h"
 #include "display/view_commands.h"
 #include "interpreter/headless_host.h"
 #include "interpreter/run_control.h"
@@ -47,7 +49,52 @@ namespace {
             direction = -direction;
         }
     }
-    BENCHMARK(WheelNotchRedraw)->Args({ 100000, 0 })->Args({ 100000, 1 })->Unit(benchmark::kMillisecond);
+    BENCHMARK(WheelNotchRedraw)
+        ->Args({ 100000, 0 })
+        ->Args({ 100000, 1 })
+        ->Args({ 1000000, 0 })
+        ->Unit(benchmark::kMillisecond);
+
+    // A zoom rectangle over the middle half of the standard view with automatic start: the new
+    // window and the whole batch re-run. The standard view is restored untimed in between.
+    void ZoomRectangleRedraw(benchmark::State& state)
+    {
+        const auto blocks = static_cast<std::size_t>(state.range(0));
+        HeadlessHost host(DecodeProgram(bench::GenerateLatheProgram(blocks)).text);
+        auto panes = std::make_unique<PathPanes>();
+        Interpreter in(panes->trace, panes->xScale, panes->zScale, host);
+        const Viewport viewport = ViewportOfPixels(1000, 700);
+        StartUp(in, SettingsValues {}, { .standardView = viewport });
+        in.st.AutoStartOn = true;
+        for (auto _ : state) {
+            state.PauseTiming();
+            ApplyStandardView(in, viewport.width, viewport.height);
+            const ModelWindow m = in.Trace.GetModelWindow();
+            const PaneLayout l = in.Trace.GetLayout();
+            const double left = m.left - l.left / l.width * m.width;
+            const double top = m.top - l.top / l.height * m.height;
+            state.ResumeTiming();
+            BeginZoomRectangle(in, left + m.width / 16, top + m.height / 16);
+            EndZoomRectangle(in, left + m.width * 3 / 16, top + m.height * 3 / 16, 0xFFFFFF);
+        }
+        state.counters["blocks"] = in.st.BlockCount;
+    }
+    BENCHMARK(ZoomRectangleRedraw)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+    // A display switch that always re-runs (the X grid, on and off in turn): the background
+    // with the grid and the whole batch re-run.
+    void OptionChangeRedraw(benchmark::State& state)
+    {
+        const auto blocks = static_cast<std::size_t>(state.range(0));
+        HeadlessHost host(DecodeProgram(bench::GenerateLatheProgram(blocks)).text);
+        auto panes = std::make_unique<PathPanes>();
+        Interpreter in(panes->trace, panes->xScale, panes->zScale, host);
+        StartUp(in, SettingsValues {}, { .standardView = ViewportOfPixels(1000, 700) });
+        for (auto _ : state)
+            mnuXsnap_Click(in);
+        state.counters["blocks"] = in.st.BlockCount;
+    }
+    BENCHMARK(OptionChangeRedraw)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace trazor

@@ -1,7 +1,8 @@
 // The main window as a user meets it, offscreen: start-up to the drawn picture of the sample,
 // opening a program of a million blocks and replacing 10 000 texts in it with Replace All,
 // a run of 100 000 blocks at speed 100 that yields after every block (the highlight and the
-// readouts coalesced), and the same run's time spent outside the interpreter.
+// readouts coalesced), the same run's time spent outside the interpreter, and one step of a
+// drag pan.
 #include "app/window/frm_main.h"
 #include "app/window/program_editor.h"
 #include "bench/program_generator.h"
@@ -18,6 +19,7 @@
 #include <QTimer>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 
@@ -56,6 +58,46 @@ namespace {
         }
     }
     BENCHMARK(YieldingRun)->Arg(100'000)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+    // Counts the paint events a widget receives.
+    struct PaintCounter : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                ++count;
+            return false;
+        }
+    };
+
+    // One step of a drag pan on the sample's picture: the mouse moves a pixel (to and fro, so
+    // the surface stays inside its bounds), the surface moves under the viewport and Trace is
+    // painted again at once. 60 frames a second leave 16 ms for a step.
+    void PanDragStep(benchmark::State& state)
+    {
+        QTemporaryDir dir;
+        frmMain window(SamplePath(), dir.filePath("Trazor.ini"));
+        window.askUser = [](int, const QString&, const QString&, int) { return 0; };
+        window.Form_Load();
+        window.show();
+        QApplication::processEvents();
+        auto* trace = window.findChild<QWidget*>("Trace");
+        auto* viewport = window.findChild<QWidget*>("Trace1");
+        const QPointF centre = trace->mapFrom(viewport, QPointF(viewport->rect().center()));
+        PaintCounter paints;
+        trace->installEventFilter(&paints);
+        window.Trace_MouseDown(Qt::LeftButton, centre);
+        int step = 0;
+        for (auto _ : state) {
+            const QPointF at = centre + QPointF(step % 2 == 0 ? 1 : 0, 0);
+            window.Trace_MouseMove(Qt::LeftButton, at);
+            trace->repaint();
+            ++step;
+        }
+        window.Trace_MouseUp(Qt::LeftButton, centre);
+        state.counters["paints/step"] = static_cast<double>(paints.count) / std::max(step, 1);
+    }
+    BENCHMARK(PanDragStep)->Unit(benchmark::kMillisecond);
 
     // A million-block program on disk, every 100th line with a comment "(MK)" at its end.
     QString WriteMarkedProgram(const QTemporaryDir& dir)

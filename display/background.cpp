@@ -1,6 +1,6 @@
-// The background of the path display: axes, both rulers with their ticks and labels, and the
-// grid. Everything is drawn over the whole model window of the path surface (four viewports each
-// way), so panning needs no redraw.
+// The background of the path display: axes, both rulers with their ticks and labels (those of
+// the narrow vertical ruler on the path surface beside it), and the grid. Everything is drawn over the whole
+// model window of the path surface (four viewports each way), so panning needs no redraw.
 #include "base/number_format.h"
 #include "display/colours.h"
 #include "display/path_display.h"
@@ -18,6 +18,9 @@ namespace {
     // out beyond all use reaches it; there the marks lie far closer than a pixel apart and the
     // pane is filled long before, while drawing them all would keep the pane busy for minutes.
     constexpr double MaxMarksPerSide = 100000;
+
+    // Layout units (pixels) between the vertical ruler and its labels on the path surface.
+    constexpr double RulerLabelGap = 3;
 
     bool IsUsable(const ModelWindow& m)
     {
@@ -75,7 +78,6 @@ void RedrawBackground(Interpreter& in)
         ruler->SetFontSize(9);
         ruler->SetTextColour(textColour);
     }
-    double textHeight = xScale.TextHeight("A");
     double textWidth = zScale.TextWidth("A");
 
     ModelWindow m = trace.GetModelWindow();
@@ -105,15 +107,27 @@ void RedrawBackground(Interpreter& in)
     });
 
     // Vertical ruler: X in the normal view (a surface millimetre is 2 mm of X), Z in the
-    // vertical view. Its horizontal coordinates are layout units of the ruler.
+    // vertical view. Its horizontal coordinates are layout units of the ruler. The ruler is a
+    // thirty-fifth of the viewport wide, too narrow for "X-100": its labels stand on the path
+    // surface just right of it, where the viewport's left edge is when the picture is drawn.
     ModelWindow xWindow = xScale.GetModelWindow();
     double xTickRight = xWindow.left + xWindow.width;
+    const PaneLayout surface = trace.GetLayout();
+    const PaneLayout xRuler = xScale.GetLayout();
+    double labelLeft = m.left;
+    if (surface.width > 0) {
+        const double perLayoutUnit = m.width / surface.width;
+        labelLeft = m.left + (-surface.left + xRuler.width + RulerLabelGap) * perLayoutUnit;
+    }
+    trace.SetFontSize(9);
+    double labelHeight = trace.TextHeight("A");
     ForEachMultiple(step, 0, m.top, bottom, m.height, [&](double i) {
         xScale.Line(xWindow.left, i, xTickRight, i, textColour);
         std::string label
             = st.VerticalView ? Labelled('Z', RoundedText(-i, 1)) : Labelled('X', RoundedText(i * -2 * f, 1));
-        xScale.Text(xWindow.left, i - textHeight, label);
+        trace.Text(labelLeft, i - labelHeight, label);
     });
+    trace.SetFontSize(10);
 
     // Grid lines one surface millimetre apart, dotted. The X grid runs along the Z axis: lines
     // of constant v in the normal view, of constant u in the vertical view; the Z grid the other

@@ -28,8 +28,9 @@ void DragZoomRectangle(Interpreter& in, double u, double v, Colour colour);
 // Left button up in zoom mode: the rectangle from the start to (u, v), corrected to the
 // viewport's aspect ratio, becomes the visible window; zoom mode ends, the program is re-run
 // and the zoom joins the history. A release where the button went down (no rectangle) is
-// ignored and returns false; zoom mode stays on.
-bool EndZoomRectangle(Interpreter& in, double u, double v);
+// ignored and returns false; zoom mode stays on and the last rubber band, drawn in `colour`, is
+// erased.
+bool EndZoomRectangle(Interpreter& in, double u, double v, Colour colour);
 
 // The previous zoom of the history. False when there is none left: the history is then empty
 // and the caller shows the standard view.

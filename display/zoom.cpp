@@ -90,30 +90,50 @@ void BeginZoomRectangle(Interpreter& in, double u, double v)
     st.DragStartY = st.DragLastY = static_cast<float>(v);
 }
 
+namespace {
+    // The rubber band from the drag's start to (u, v) in exclusive-or: drawn over itself it
+    // disappears. A band of no extent (the mouse back at the start) is not drawn at all, so a
+    // band is on the surface exactly when the last corner differs from the start.
+    void XorBand(Interpreter& in, float u, float v, Colour colour)
+    {
+        auto& st = in.st;
+        if (u == st.DragStartX && v == st.DragStartY)
+            return;
+        in.Trace.SetDrawMode(DrawMode::Xor);
+        const LineStyle style = in.Trace.GetLineStyle();
+        in.Trace.SetLineStyle(LineStyle::Solid);
+        in.Trace.Box(st.DragStartX, st.DragStartY, u, v, colour);
+        in.Trace.SetLineStyle(style);
+        in.Trace.SetDrawMode(DrawMode::Copy);
+    }
+}
+
 void DragZoomRectangle(Interpreter& in, double u, double v, Colour colour)
 {
     auto& st = in.st;
-    in.Trace.SetDrawMode(DrawMode::Xor);
-    const LineStyle style = in.Trace.GetLineStyle();
-    in.Trace.SetLineStyle(LineStyle::Solid);
-    // Drawn again in exclusive-or, the last rectangle disappears.
-    if (st.DragLastX != st.DragStartX || st.DragLastY != st.DragStartY)
-        in.Trace.Box(st.DragStartX, st.DragStartY, st.DragLastX, st.DragLastY, colour);
-    in.Trace.Box(st.DragStartX, st.DragStartY, u, v, colour);
-    st.DragLastX = static_cast<float>(u);
-    st.DragLastY = static_cast<float>(v);
-    in.Trace.SetLineStyle(style);
-    in.Trace.SetDrawMode(DrawMode::Copy);
+    // The corner as it is kept, so that the band drawn now and the one erased next are the same.
+    const auto corner = static_cast<float>(u);
+    const auto other = static_cast<float>(v);
+    XorBand(in, st.DragLastX, st.DragLastY, colour);
+    XorBand(in, corner, other, colour);
+    st.DragLastX = corner;
+    st.DragLastY = other;
 }
 
-bool EndZoomRectangle(Interpreter& in, double u, double v)
+bool EndZoomRectangle(Interpreter& in, double u, double v, Colour colour)
 {
     auto& st = in.st;
     double w = std::abs(u - st.DragStartX);
     double h = std::abs(v - st.DragStartY);
-    // A click without a drag gives no window to show.
-    if (!(w > 0 || h > 0))
+    // A click without a drag, or a drag back to its start, gives no window to show; the band
+    // the last move left is taken off again. The start is kept in single precision: the point
+    // where the button went down compares so, or a click would zoom into a speck.
+    if (static_cast<float>(u) == st.DragStartX && static_cast<float>(v) == st.DragStartY) {
+        XorBand(in, st.DragLastX, st.DragLastY, colour);
+        st.DragLastX = st.DragStartX;
+        st.DragLastY = st.DragStartY;
         return false;
+    }
     const PaneLayout surface = in.Trace.GetLayout();
     if (!(surface.width > 0 && surface.height > 0))
         return false;

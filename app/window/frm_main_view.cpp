@@ -25,6 +25,14 @@ namespace {
         return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     }
 
+    // The rubber band shows against either background: white on white (xor gives black over
+    // the white), the button-face grey on black.
+    Colour BandColour(bool whiteBackground)
+    {
+        const QColor face = QApplication::palette().color(QPalette::Button);
+        return whiteBackground ? Rgb(255, 255, 255) : Rgb(face.red(), face.green(), face.blue());
+    }
+
     // Mouse and key events of Trace, handed to the window's handlers of the control's names.
     class TraceInput final : public QObject {
     public:
@@ -201,12 +209,7 @@ void frmMain::Trace_MouseMove(Qt::MouseButtons buttons, QPointF at)
     if (!(buttons & Qt::LeftButton) || !leftDown_)
         return;
     if (in_.st.ZoomModeOn) {
-        // The rubber band shows against either background: white on white (xor gives black
-        // over the white), the button-face grey on black.
-        const QColor face = QApplication::palette().color(QPalette::Button);
-        const Colour colour
-            = in_.st.WhiteBackground ? Rgb(255, 255, 255) : Rgb(face.red(), face.green(), face.blue());
-        DragZoomRectangle(in_, model.x(), model.y(), colour);
+        DragZoomRectangle(in_, model.x(), model.y(), BandColour(in_.st.WhiteBackground));
         trace1_->Trace()->update();
         return;
     }
@@ -230,7 +233,9 @@ void frmMain::Trace_MouseUp(Qt::MouseButton button, QPointF at)
         return;
     const QPointF model = TraceModelPoint(at);
     // A release where the button went down is no rectangle: zoom mode stays on.
-    ViewCommand([this, model] { EndZoomRectangle(in_, model.x(), model.y()); });
+    const Colour colour = BandColour(in_.st.WhiteBackground);
+    ViewCommand([this, model, colour] { EndZoomRectangle(in_, model.x(), model.y(), colour); });
+    trace1_->Trace()->update();
 }
 
 void frmMain::ShowRangeMessage(QPointF at)

@@ -107,7 +107,12 @@ namespace {
             EXPECT_EQ(ticks[0].v2, 250);
             EXPECT_EQ(OfKind(rig.xScale.SinceLastClear(), Kind::Line).size(), 19U + 10U);
             auto zLabels = BackgroundRig::Labels(rig.zScale, true);
-            auto xLabels = BackgroundRig::Labels(rig.xScale, false);
+            // The vertical ruler's labels stand on the path surface, 3 layout units right of
+            // the ruler (300 units = 0.3 mm) at the viewport's left edge.
+            EXPECT_TRUE(testing::Texts(rig.xScale).empty());
+            auto xLabels = BackgroundRig::Labels(rig.trace, false);
+            for (const Primitive& p : testing::Texts(rig.trace))
+                EXPECT_NEAR(p.u1, -10 + 0.303, 1e-9) << p.text;
             for (const auto& [tick, text] : c.zRuler)
                 EXPECT_EQ(zLabels[tick], text) << tick;
             for (const auto& [tick, text] : c.xRuler)

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <map>
+
 namespace trazor {
 namespace {
 
@@ -29,7 +32,7 @@ namespace {
         {
             BeginZoomRectangle(in, u1, v1);
             DragZoomRectangle(in, u2, v2, Rgb(255, 255, 255));
-            ASSERT_TRUE(EndZoomRectangle(in, u2, v2));
+            ASSERT_TRUE(EndZoomRectangle(in, u2, v2, Rgb(255, 255, 255)));
         }
     };
 
@@ -89,10 +92,41 @@ namespace {
         const ModelWindow window = rig.trace.GetModelWindow();
         BeginZoomRectangle(rig.in, 5, 5);
         rig.st().ZoomModeOn = true;
-        EXPECT_FALSE(EndZoomRectangle(rig.in, 5, 5));
+        EXPECT_FALSE(EndZoomRectangle(rig.in, 5, 5, Rgb(255, 255, 255)));
         EXPECT_EQ(rig.trace.GetModelWindow().width, window.width);
         EXPECT_EQ(rig.st().ZoomHistoryIndex, 0);
         EXPECT_TRUE(rig.st().ZoomModeOn);
+    }
+
+    TEST(ZoomRectangle, DragBackToTheStartLeavesNoBand)
+    {
+        // Every band drawn is drawn a second time (xor) before the release is ignored: with the
+        // mouse back at the start before the release, and with the release there but the last
+        // move elsewhere.
+        for (bool lastMoveAtStart : { true, false }) {
+            SCOPED_TRACE(lastMoveAtStart);
+            ViewRig rig;
+            rig.st().ZoomModeOn = true;
+            const std::size_t before = rig.trace.SinceLastClear().size();
+            BeginZoomRectangle(rig.in, 2.3, 4.7);
+            DragZoomRectangle(rig.in, 10, 10, Rgb(200, 200, 200));
+            DragZoomRectangle(rig.in, 12.5, 3, Rgb(200, 200, 200));
+            if (lastMoveAtStart)
+                DragZoomRectangle(rig.in, 2.3, 4.7, Rgb(200, 200, 200));
+            EXPECT_FALSE(EndZoomRectangle(rig.in, 2.3, 4.7, Rgb(200, 200, 200)));
+            const auto drawn = rig.trace.SinceLastClear();
+            const auto boxes = testing::OfKind(
+                { drawn.begin() + static_cast<long>(before), drawn.end() }, Primitive::Kind::Box);
+            std::map<std::array<double, 4>, int> times;
+            for (const Primitive& box : boxes) {
+                EXPECT_EQ(box.mode, DrawMode::Xor);
+                times[{ box.u1, box.v1, box.u2, box.v2 }] += 1;
+            }
+            EXPECT_EQ(times.size(), 2U); // no band of no extent either
+            for (const auto& [corners, count] : times)
+                EXPECT_EQ(count % 2, 0) << corners[2] << ", " << corners[3];
+            EXPECT_TRUE(rig.st().ZoomModeOn);
+        }
     }
 
     TEST(ZoomHistory, SixZoomsKeepTheLastFiveAndUndoEndsAtTheStandardView)
