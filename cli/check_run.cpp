@@ -11,40 +11,17 @@ CheckHost::CheckHost(std::u16string text, bool keepTrace)
 {
 }
 
-void CheckHost::SetStatusMessage(std::string_view text)
-{
-    if (!text.empty())
-        pending_.emplace_back(text);
-}
-
-int CheckHost::LineOf(std::int32_t position)
-{
-    // The block starting at `position` (1-based) begins with the line feed ending the previous
-    // line, so its line is one more than the line feeds up to and including that position.
-    const std::u16string& text = EditorText();
-    const std::int32_t end = std::min<std::int32_t>(position, static_cast<std::int32_t>(text.size()));
-    if (end < countedTo_) {
-        countedTo_ = 0;
-        lineFeeds_ = 0;
-    }
-    for (; countedTo_ < end; ++countedTo_)
-        if (text[static_cast<std::size_t>(countedTo_)] == u'\n')
-            ++lineFeeds_;
-    return lineFeeds_ + 1;
-}
+void CheckHost::SetStatusMessage(std::string_view text) { problems_.Message(text); }
 
 void CheckHost::AfterBlock()
 {
     const InterpreterState& st = *state_;
-    lastLine_ = LineOf(st.LoadedBlockStart);
     result.blocks += 1;
     if (st.StopCode == StopError)
         ++result.errorBlocks;
-    for (auto& text : pending_)
-        result.messages.push_back({ lastLine_, text });
     if (keepTrace_) {
         TraceRecord record;
-        record.line = lastLine_;
+        record.line = traceLines_.LineOf(EditorText(), st.LoadedBlockStart);
         std::u16string_view block = st.BlockText;
         while (!block.empty() && (block.front() == u'\n' || block.front() == u'\r'))
             block.remove_prefix(1);
@@ -56,18 +33,18 @@ void CheckHost::AfterBlock()
         record.cz = st.CurrentZ;
         record.time = st.MachiningTime;
         record.stop = st.StopCode;
-        if (!pending_.empty())
-            record.message = pending_.back();
+        if (const std::string* last = problems_.LastPending())
+            record.message = *last;
         result.trace.push_back(std::move(record));
     }
-    pending_.clear();
+    problems_.AfterBlock(EditorText(), st);
 }
 
 void CheckHost::Finish()
 {
-    for (auto& text : pending_)
-        result.messages.push_back({ lastLine_, text });
-    pending_.clear();
+    problems_.Finish(EditorText());
+    result.messages = std::move(problems_.problems);
+    problems_.problems.clear();
 }
 
 CheckResult RunCheck(Interpreter& in, CheckHost& host)

@@ -5,6 +5,7 @@
 #include "display/surface.h"
 #include "interpreter/headless_host.h"
 #include "interpreter/interpreter.h"
+#include "interpreter/problem_list.h"
 
 #include <optional>
 #include <string>
@@ -23,10 +24,7 @@ struct TraceRecord {
     std::optional<std::string> message; // the message this block wrote
 };
 
-struct CheckMessage {
-    int line = 0;
-    std::string text;
-};
+using CheckMessage = Problem;
 
 struct CheckResult {
     double blocks = 0;
@@ -51,14 +49,10 @@ public:
     CheckResult result;
 
 private:
-    int LineOf(std::int32_t position);
-
     bool keepTrace_;
     const InterpreterState* state_ = nullptr;
-    std::vector<std::string> pending_;
-    int lastLine_ = 0;
-    std::int32_t countedTo_ = 0; // characters [0, countedTo_) have been counted
-    int lineFeeds_ = 0;
+    ProblemCollector problems_;
+    LineCounter traceLines_;
 };
 
 // Runs `program` (CR LF text) as a batch run from a reset on the given panes and state settings.

@@ -78,8 +78,13 @@ void WriteTextReport(std::ostream& out, const CheckResult& result)
     out << "end: " << EndText(result) << "\n";
     out << "time: " << ClockText(result.machiningTime) << " (" << ShortestText(result.machiningTime)
         << " s)\n";
+    WriteProblems(out, result);
+}
+
+void WriteProblems(std::ostream& out, const CheckResult& result)
+{
     for (const auto& message : result.messages)
-        out << "line " << message.line << ": " << message.text << "\n";
+        out << ProblemLine(message) << "\n";
 }
 
 void WriteJsonReport(std::ostream& out, const CheckResult& result)

@@ -17,6 +17,8 @@ std::string ShortestText(float value);
 std::string JsonString(std::string_view text);
 
 void WriteTextReport(std::ostream& out, const CheckResult& result);
+// The messages alone, one line each as the window's message list exports them.
+void WriteProblems(std::ostream& out, const CheckResult& result);
 void WriteJsonReport(std::ostream& out, const CheckResult& result);
 void WriteTraceLine(std::ostream& out, const TraceRecord& record);
 

@@ -4,6 +4,7 @@
 //   trazor-check [options] FILE
 //     --help              this usage on stdout; --version the version
 //     --json              the report as one JSON object
+//     --problems          the messages alone, one "line N: message" line each
 //     --trace FILE|-      one JSON object per executed block
 //     --png FILE          the picture of the standard view after the run
 //     --size WxH          viewport of the picture in pixels (default 1000x700)
@@ -54,6 +55,7 @@ namespace {
     struct Options {
         std::string file;
         bool json = false;
+        bool problems = false;
         std::string trace;
         std::string png;
         std::string timeXlsx;
@@ -76,7 +78,8 @@ namespace {
     };
 
     constexpr const char* UsageLines
-        = "usage: trazor-check [--json] [--trace FILE|-] [--png FILE [--size WxH]] [--fanuc] [--unit N]\n"
+        = "usage: trazor-check [--json|--problems] [--trace FILE|-] [--png FILE [--size WxH]] [--fanuc] "
+          "[--unit N]\n"
           "                    [--limits PX,PZ,MX,MZ] [--block-delete] [--optional-stop] [--g2-mirror]\n"
           "                    [--x-mirror] [--vertical] [--labels] [--no-settings]\n"
           "                    [--time-xlsx FILE] [--coordinates-xlsx FILE] FILE\n"
@@ -87,6 +90,7 @@ namespace {
           "ended, the machining time and every message with its line.\n"
           "\n"
           "  --json                  the report as one JSON object\n"
+          "  --problems              the messages alone, one \"line N: message\" line each\n"
           "  --trace FILE|-          one JSON object per executed block\n"
           "  --png FILE              the picture of the standard view after the run\n"
           "  --size WxH              size of the picture in pixels (default 1000x700)\n"
@@ -138,6 +142,8 @@ namespace {
                 return "";
             } else if (arg == "--json") {
                 o.json = true;
+            } else if (arg == "--problems") {
+                o.problems = true;
             } else if (arg == "--fanuc") {
                 o.fanuc = true;
             } else if (arg == "--block-delete") {
@@ -195,6 +201,8 @@ namespace {
         }
         if (o.file.empty())
             return "no program file given";
+        if (o.json && o.problems)
+            return "--json and --problems are two reports: choose one";
         return "";
     }
 
@@ -270,7 +278,9 @@ namespace {
             for (const auto& record : result.trace)
                 WriteTraceLine(*out, record);
         }
-        if (o.json)
+        if (o.problems)
+            WriteProblems(std::cout, result);
+        else if (o.json)
             WriteJsonReport(std::cout, result);
         else if (o.trace != "-")
             WriteTextReport(std::cout, result);
