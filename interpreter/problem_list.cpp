@@ -81,7 +81,7 @@ namespace {
 
 void ProblemCollector::AfterBlock(std::u16string_view text, const InterpreterState& state)
 {
-    lastStart_ = state.LoadedBlockStart;
+    NoteBlock(state);
     if (pending_.empty())
         return;
     std::u16string_view block = state.BlockText;

@@ -63,12 +63,16 @@ public:
             pending_.emplace_back(text);
     }
     bool HasPending() const { return !pending_.empty(); }
+    // A block without messages is done: only where it began is noted.
+    void NoteBlock(const InterpreterState& state) { lastStart_ = state.LoadedBlockStart; }
     // The block loaded in `state` is done: its messages take its line and text.
     void AfterBlock(std::u16string_view text, const InterpreterState& state);
     // Messages written after the last block (the run's own end message) go to that block.
     void Finish(std::u16string_view text);
     // Forgets every message and the line count (the text may have changed).
     void Clear();
+    // Counts lines from the top again: the text may have changed since the last block.
+    void RestartLines() { lines_.Restart(); }
     // The last message waiting for its block, or null.
     const std::string* LastPending() const { return pending_.empty() ? nullptr : &pending_.back(); }
 

@@ -152,6 +152,7 @@ bool TakeBlock(Interpreter& in, bool select)
 
 void ResetInterpreter(Interpreter& in)
 {
+    in.host.InterpreterReset();
     ClearMessages(in);
     SetResetValues(in.st);
     RefreshBlockDisplays(in);

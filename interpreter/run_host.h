@@ -65,6 +65,8 @@ public:
     // Called by the run loops after every block has been interpreted, before the next block is
     // taken. Hosts that report per block (the headless checker's trace) use it.
     virtual void AfterBlock() { }
+    // The interpreter is being reset: hosts that keep what the runs since raised forget it.
+    virtual void InterpreterReset() { }
 };
 
 } // namespace trazor

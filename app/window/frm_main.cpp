@@ -73,6 +73,7 @@ frmMain::frmMain(QString commandLine, QString settingsPath, QString programFolde
     BuildCommands();
     BuildPanes();
     BuildMenus();
+    BuildMessageList();
     BuildPathPaneInput();
     sinceFlush_.start();
 }

@@ -23,6 +23,7 @@
 #include "base/settings_keys.h"
 #include "display/qt/picture.h"
 #include "interpreter/interpreter.h"
+#include "interpreter/problem_list.h"
 #include "interpreter/run_host.h"
 
 #include <QDateTime>
@@ -41,6 +42,8 @@
 
 class QAction;
 class QDialog;
+class QDockWidget;
+class QTableView;
 class QLabel;
 class QMenu;
 class QSlider;
@@ -53,6 +56,7 @@ namespace trazor {
 
 class PanelBar;
 class PathPane;
+class ProblemsModel;
 class ProgramEditor;
 class ReadoutBlock;
 
@@ -189,6 +193,7 @@ public:
     void ShowKeyPress(int button, int panel, bool pressed) override;
     void ShowSwitch(RunSwitch which, bool on) override;
     void AfterBlock() override;
+    void InterpreterReset() override;
 
     Interpreter& Core() { return in_; }
     const QString& CurrentFilePath() const { return currentFilePath_; }
@@ -205,6 +210,13 @@ public:
     // Lets the user choose the printer; the default shows the print dialog (which offers a PDF
     // file when no printer is installed).
     std::function<bool(QPrinter& printer)> choosePrinter;
+    // Asks where to write a text file; the default shows the save dialog. Empty: cancelled.
+    std::function<QString(const QString& caption, const QString& suggested)> chooseSavePath;
+
+    // ---- Message list (frm_main_problems.cpp) ----
+    QString MessageListText() const;
+    void ExportMessageList();
+    void SelectMessageLine(int row);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -245,6 +257,10 @@ private:
     // A command that re-runs the program: hourglass and, when it lasts, progress.
     void ViewCommand(const std::function<void()>& core);
     void ShowRangeMessage(QPointF at);
+    // ---- message list (frm_main_problems.cpp) ----
+    void BuildMessageList();
+    void ShowNewMessages();
+    void ShowMessageCount();
     // ---- find and replace (frm_main_search.cpp) ----
     QPoint SearchDialogPlace() const;
     void RunSearchDialog(QDialog& dialog);
@@ -311,6 +327,12 @@ private:
     bool closeAfterRun_ = false;
     bool exiting_ = false;
     SettingsValues loaded_; // as read at start, for what exit must not overwrite
+
+    // Messages since the last reset and their pane.
+    ProblemCollector problems_;
+    ProblemsModel* problemsModel_ = nullptr;
+    QDockWidget* messageList_ = nullptr;
+    QTableView* messageView_ = nullptr;
 
     LockKeys lockKeys_;
     ReadoutCache readoutCache_;

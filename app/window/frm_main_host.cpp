@@ -25,7 +25,11 @@ namespace {
     }
 }
 
-void frmMain::SetStatusMessage(std::string_view text) { sbStatusBar_->SetText(1, Utf8(text)); }
+void frmMain::SetStatusMessage(std::string_view text)
+{
+    problems_.Message(text);
+    sbStatusBar_->SetText(1, Utf8(text));
+}
 
 void frmMain::SetFunctionKeyMessage(std::string_view text) { statusBarF_->SetText(1, Utf8(text)); }
 
@@ -119,11 +123,14 @@ void frmMain::Command(const std::function<void()>& core)
     // A command chosen while a run yields acts through the state; the run brings the screen up
     // to date when it stops. The outermost command does it here.
     const bool outermost = !in_.st.RunInProgress;
-    if (outermost)
+    if (outermost) {
         editorText_->SetDeferred(true);
+        problems_.RestartLines(); // the text may have been edited since the last command
+    }
     core();
     if (!outermost)
         return;
+    problems_.Finish(EditorText());
     editorText_->SetDeferred(false);
     FlushDisplays();
     ShowOptionStates();
@@ -149,6 +156,7 @@ void frmMain::FlushDisplays()
         });
     }
     trace1_->SyncToSurfaces();
+    ShowNewMessages();
 }
 
 void frmMain::ShowOptionStates()

@@ -126,6 +126,10 @@ void frmMain::ViewCommand(const std::function<void()>& core)
 
 void frmMain::AfterBlock()
 {
+    if (problems_.HasPending())
+        problems_.AfterBlock(EditorText(), in_.st);
+    else
+        problems_.NoteBlock(in_.st);
     // Checked every 2048 blocks: the clock costs little, the text and the repaint more.
     if (!in_.st.BatchRun || !rerunClock_.isValid() || (++blocksSinceProgress_ & 2047) != 0)
         return;

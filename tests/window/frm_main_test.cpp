@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -22,6 +23,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSlider>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -624,6 +626,39 @@ namespace {
             // With automatic start the program ran at once: its last block has been drawn.
             EXPECT_EQ(t.w->Core().st.StopCode, StopEnd);
         }
+    }
+
+    TEST(MainWindow, TheMessageListShowsTheRunsMessagesInOrderAndClearsAtReset)
+    {
+        Window t;
+        ASSERT_TRUE(t.Load());
+        frmMain& w = *t.w;
+        w.Program().SetProgramText(QString::fromUtf8("G50 S2000\nG00 X100.0 Z10.0\nG96 S0 M03\nG01 X20 F0.2\n"
+                                                     "G00 X100.0\nG01 Z-5.0 F0.2\n"));
+        w.Core().st.FanucMode = true;
+        w.mnuReset_Click();
+        w.mnuStart_Click();
+        auto* view = w.findChild<QTableView*>("MessageListView");
+        auto* dock = w.findChild<QDockWidget*>("MessageList");
+        ASSERT_TRUE(view && dock);
+        QAbstractItemModel* model = view->model();
+        ASSERT_GE(model->rowCount(), 2) << w.MessageListText().toStdString();
+        EXPECT_EQ(model->index(0, 0).data().toInt(), 4);
+        EXPECT_EQ(model->index(0, 1).data().toString(), QStringLiteral("G01 X20 F0.2"));
+        EXPECT_EQ(model->index(0, 3).data().toString(), QString::fromUtf8("小数点"));
+        EXPECT_EQ(dock->windowTitle(), QString::fromUtf8("メッセージ一覧 (%1)").arg(model->rowCount()));
+        // The run stopped at the error; both messages belong to line 4. A click selects it.
+        EXPECT_EQ(model->index(1, 0).data().toInt(), 4);
+        w.Program().setCursorPosition(0, 0);
+        w.SelectMessageLine(1);
+        EXPECT_EQ(w.Program().selectedText(), QStringLiteral("G01 X20 F0.2"));
+        EXPECT_TRUE(w.MessageListText().startsWith(QString::fromUtf8("line 4: X20 に小数点がありません\n")));
+        // The menu item of 表示 shows the pane.
+        ASSERT_TRUE(w.findChild<QAction*>("mnuMessageList"));
+        w.mnuReset_Click();
+        EXPECT_EQ(model->rowCount(), 0);
+        EXPECT_EQ(dock->windowTitle(), QString::fromUtf8("メッセージ一覧"));
+        EXPECT_TRUE(w.MessageListText().isEmpty());
     }
 
 } // namespace
