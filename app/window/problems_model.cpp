@@ -23,7 +23,8 @@ int ProblemsModel::columnCount(const QModelIndex& parent) const { return parent.
 
 QVariant ProblemsModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= shown_ || static_cast<std::size_t>(index.row()) >= problems_.size())
+    if (!index.isValid() || index.row() >= shown_
+        || static_cast<std::size_t>(index.row()) >= problems_.size())
         return {};
     const Problem& problem = problems_[static_cast<std::size_t>(index.row())];
     if (role == Qt::TextAlignmentRole && index.column() == LineColumn)
