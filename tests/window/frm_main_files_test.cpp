@@ -5,6 +5,7 @@
 #include "app/window/frm_main.h"
 #include "app/window/program_editor.h"
 #include "app/window/window_texts.h"
+#include "dialog_waiter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -75,29 +76,6 @@ namespace {
             return captions;
         }
     };
-
-    // Acts on the first visible dialog of class `className` once it is shown.
-    void WhenDialogOpens(const char* className, std::function<void(QDialog*)> act)
-    {
-        auto* timer = new QTimer;
-        auto tries = std::make_shared<int>(0);
-        QObject::connect(timer, &QTimer::timeout, [timer, tries, className, act] {
-            for (QWidget* top : QApplication::topLevelWidgets()) {
-                auto* dialog = qobject_cast<QDialog*>(top);
-                if (dialog && dialog->isVisible() && dialog->inherits(className)) {
-                    timer->stop();
-                    timer->deleteLater();
-                    act(dialog);
-                    return;
-                }
-            }
-            if (++*tries > 200) {
-                timer->stop();
-                timer->deleteLater();
-            }
-        });
-        timer->start(10);
-    }
 
     // Types `text` at the end of the program, as the user would.
     void Type(ProgramEditor& editor, const QString& text)

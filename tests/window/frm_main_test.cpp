@@ -4,6 +4,7 @@
 #include "app/window/frm_main.h"
 #include "app/window/panel_bar.h"
 #include "app/window/program_editor.h"
+#include "dialog_waiter.h"
 #include "interpreter/command_places.h"
 
 #include <QAction>
@@ -82,30 +83,6 @@ namespace {
             return path;
         }
     };
-
-    // Acts on the modal dialog of class `className` as soon as it is shown (looked for every 10 ms
-    // until it is, for at most two seconds).
-    void WhenDialogOpens(const char* className, std::function<void(QDialog*)> act)
-    {
-        auto* timer = new QTimer;
-        auto tries = std::make_shared<int>(0);
-        QObject::connect(timer, &QTimer::timeout, [timer, tries, className, act] {
-            for (QWidget* top : QApplication::topLevelWidgets()) {
-                auto* dialog = qobject_cast<QDialog*>(top);
-                if (dialog && dialog->isVisible() && dialog->inherits(className)) {
-                    timer->deleteLater();
-                    timer->stop();
-                    act(dialog);
-                    return;
-                }
-            }
-            if (++*tries > 200) {
-                timer->stop();
-                timer->deleteLater();
-            }
-        });
-        timer->start(10);
-    }
 
     TEST(MainWindow, FirstStartWithAnEmptyStore)
     {
