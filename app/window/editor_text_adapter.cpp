@@ -106,6 +106,22 @@ void EditorTextAdapter::ReplaceRanges(const std::vector<int>& starts, int length
     editor_.SendScintilla(ProgramEditor::SCI_GOTOPOS, 0UL);
 }
 
+int EditorTextAdapter::LineOfBlock(std::int32_t blockStart)
+{
+    Refresh();
+    const std::u16string& text = snapshot_.Text();
+    if (text.empty())
+        return -1;
+    // The line the run counts for the block: the one after the line feed it begins with.
+    std::size_t offset = std::min(static_cast<std::size_t>(std::max(blockStart, 1) - 1), text.size());
+    if (offset < text.size() && text[offset] == u'\n')
+        ++offset;
+    const std::int64_t position
+        = snapshot_.PositionOfOffset(editor_.DocumentBytes(), static_cast<int>(offset));
+    return static_cast<int>(
+        editor_.SendScintilla(ProgramEditor::SCI_LINEFROMPOSITION, static_cast<unsigned long>(position)));
+}
+
 void EditorTextAdapter::Focus() { editor_.setFocus(Qt::OtherFocusReason); }
 
 void EditorTextAdapter::SetDeferred(bool deferred)

@@ -41,6 +41,9 @@ public:
     // mapped before the first change and the changes go from the last to the first, so the
     // document is never copied and earlier positions stay valid.
     void ReplaceRanges(const std::vector<int>& starts, int length, std::u16string_view with);
+    // The editor's 0-based line of the block that begins at 1-based `blockStart` (at the line
+    // feed that ends the line before it, or within a line), -1 for an empty text.
+    int LineOfBlock(std::int32_t blockStart);
 
     // While deferred, Select only remembers the range and Flush shows the last one remembered:
     // a run that yields after every block then moves the highlight only as often as the window

@@ -261,6 +261,7 @@ private:
     void BuildMessageList();
     void ShowNewMessages();
     void ShowMessageCount();
+    void ShowNextBlockMark();
     // ---- find and replace (frm_main_search.cpp) ----
     QPoint SearchDialogPlace() const;
     void RunSearchDialog(QDialog& dialog);
@@ -333,6 +334,7 @@ private:
     ProblemsModel* problemsModel_ = nullptr;
     QDockWidget* messageList_ = nullptr;
     QTableView* messageView_ = nullptr;
+    double markedBlock_ = -1; // BlockCount of the block the editor's arrow was put on
 
     LockKeys lockKeys_;
     ReadoutCache readoutCache_;

@@ -1,9 +1,12 @@
 // The message list "メッセージ一覧": a dockable pane with every message raised since the last
 // reset, each with the line and text of its block and its kind. A click selects the line in the
-// editor; the list can be written out as the same lines the headless checker prints.
+// editor; the list can be written out as the same lines the headless checker prints. The same
+// messages mark their lines in the editor's margin, beside the arrow on the next block.
 #include "app/window/frm_main.h"
 
+#include "app/window/editor_marks.h"
 #include "app/window/problems_model.h"
+#include "app/window/program_editor.h"
 #include "base/atomic_file.h"
 
 #include <QAction>
@@ -76,6 +79,8 @@ void frmMain::BuildMessageList()
 void frmMain::InterpreterReset()
 {
     problems_.Clear();
+    program_->Marks().Clear();
+    markedBlock_ = -1;
     if (problemsModel_ && problemsModel_->rowCount() > 0) {
         problemsModel_->ShowCleared();
         ShowMessageCount();
@@ -84,8 +89,23 @@ void frmMain::InterpreterReset()
 
 void frmMain::ShowNewMessages()
 {
+    program_->Marks().ShowMessages(problems_.problems);
+    ShowNextBlockMark();
     if (problemsModel_ && problemsModel_->ShowAppended())
         ShowMessageCount();
+}
+
+void frmMain::ShowNextBlockMark()
+{
+    // The arrow is put on the loaded block once; then it stays with its line as the text is
+    // edited, as the block it stands for does.
+    const InterpreterState& st = in_.st;
+    if (st.BlockCount == markedBlock_)
+        return;
+    markedBlock_ = st.BlockCount;
+    // A text without any line end loads an empty block that no line holds.
+    const bool loaded = st.BlockEndPos != 0 || !st.BlockText.empty();
+    program_->Marks().ShowNextBlock(loaded ? editorText_->LineOfBlock(st.LoadedBlockStart) : -1);
 }
 
 void frmMain::ShowMessageCount()

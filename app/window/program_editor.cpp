@@ -1,10 +1,13 @@
 #include "app/window/program_editor.h"
 
+#include "app/window/editor_marks.h"
 #include "app/window/program_accessible.h"
 
 #include <QByteArray>
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -31,6 +34,7 @@ ProgramEditor::ProgramEditor(QWidget* parent)
     SendScintilla(SCI_SETMARGINTYPEN, lineNumberMargin, static_cast<long>(SC_MARGIN_NUMBER));
     for (int margin = 1; margin < 5; ++margin)
         SendScintilla(SCI_SETMARGINWIDTHN, margin, 0L);
+    marks_ = std::make_unique<EditorMarks>(*this);
 
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this, &ProgramEditor::OnModified);
     connect(this, &QsciScintillaBase::SCN_ZOOM, this, &ProgramEditor::OnZoom);
@@ -54,6 +58,9 @@ void ProgramEditor::accessibilityActiveChanged(bool active)
 void ProgramEditor::SetProgramText(QStringView text)
 {
     const QByteArray bytes = text.toUtf8();
+    // The marks belong to the text being replaced; cleared, Scintilla would gather them all on
+    // the first line.
+    marks_->RemoveAll();
     // Without undo collection Scintilla keeps no second copy of the loaded text.
     SendScintilla(SCI_SETUNDOCOLLECTION, 0L);
     SendScintilla(SCI_CLEARALL);
@@ -128,6 +135,19 @@ void ProgramEditor::contextMenuEvent(QContextMenuEvent* event)
     emit EditMenuRequested(viewport()->mapToGlobal(QPoint(x, y)));
 }
 
+bool ProgramEditor::viewportEvent(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QsciScintilla::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QString text = marks_->ToolTipAt(help->pos());
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), text, viewport());
+    return true;
+}
+
 void ProgramEditor::OnModified(int /*position*/, int modificationType)
 {
     if ((modificationType & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE)) == 0)
@@ -162,6 +182,8 @@ void ProgramEditor::UpdateMarginWidth(bool force)
     const long width
         = SendScintilla(SCI_TEXTWIDTH, static_cast<uintptr_t>(STYLE_LINENUMBER), widest.constData());
     SendScintilla(SCI_SETMARGINWIDTHN, lineNumberMargin, width);
+    if (force && marks_)
+        marks_->UpdateWidth();
 }
 
 } // namespace trazor

@@ -1,5 +1,6 @@
 // The editor pane `Program` of the main window: a QScintilla editor holding the program as UTF-8
-// with CR LF line ends, line numbers in the margin.
+// with CR LF line ends, line numbers in the first margin and the message and next-block marks
+// (editor_marks.h) in the second.
 //
 // QScintilla has costs on large programs that are kept away from the user:
 // - Its accessibility object counts the characters from the start of the text to the caret on
@@ -21,12 +22,15 @@
 #include <QStringView>
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 class QContextMenuEvent;
 class QMouseEvent;
 
 namespace trazor {
+
+class EditorMarks;
 
 class ProgramEditor : public QsciScintilla, private QAccessible::ActivationObserver {
     Q_OBJECT
@@ -57,6 +61,9 @@ public:
     // styles, so one set through a QWidget pointer would be ignored.
     void ApplyFont(const QString& family, double pointSize);
 
+    // The marks in the symbol margin.
+    EditorMarks& Marks() { return *marks_; }
+
 signals:
     // The text changed: typing, deleting, pasting, undo, a load. Posted, once for all the
     // changes of one turn of the event loop, so it arrives when they are complete.
@@ -68,6 +75,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Shows the messages of a message mark while the mouse rests on it.
+    bool viewportEvent(QEvent* event) override;
 
 private:
     void accessibilityActiveChanged(bool active) override;
@@ -80,6 +89,7 @@ private:
     bool changeNoticePosted_ = false;
     bool markedModified_ = false;
     int marginDigits_ = 0;
+    std::unique_ptr<EditorMarks> marks_;
 };
 
 } // namespace trazor

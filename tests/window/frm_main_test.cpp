@@ -1,6 +1,7 @@
 // Trazor's main window through its real handlers, on the offscreen platform with a settings file
 // of its own: start-up and settings, the command surface, runs with their readouts, the close
 // question and the dialogs.
+#include "app/window/editor_marks.h"
 #include "app/window/frm_main.h"
 #include "app/window/panel_bar.h"
 #include "app/window/program_editor.h"
@@ -636,6 +637,49 @@ namespace {
         EXPECT_EQ(model->rowCount(), 0);
         EXPECT_EQ(dock->windowTitle(), QString::fromUtf8("メッセージ一覧"));
         EXPECT_TRUE(w.MessageListText().isEmpty());
+
+        // Opened, a program with problems on three lines runs as a batch through all of them.
+        const QString path = t.File("THREE.MIN",
+            QStringLiteral("G50 S2000\r\nG00 X100. Z10.\r\nG96 S0 M03\r\nG01 X20. F0.2\r\nG00 X-300.\r\n"
+                           "G00 X100.\r\nG01 Z-900. F0.2\r\nG00 Z10.\r\nM30\r\n"));
+        Window opened(path);
+        ASSERT_TRUE(opened.Load());
+        frmMain& o = *opened.w;
+        o.show();
+        o.findChild<QDockWidget*>("MessageList")->show();
+        auto* list = o.findChild<QTableView*>("MessageListView");
+        QApplication::processEvents();
+        const std::pair<int, const char*> rows[] = {
+            { 4, "回転数が０です。" },
+            { 5, "X軸マイナス リミット オーバー" },
+            { 7, "Z軸マイナス リミット オーバー" },
+        };
+        ASSERT_EQ(list->model()->rowCount(), 3) << o.MessageListText().toStdString();
+        const auto messageMarks = [&o] {
+            std::vector<int> lines;
+            for (int line = 0; line < o.Program().lines(); ++line)
+                if (o.Program().markersAtLine(line) & (1 << EditorMarks::MessageMarker))
+                    lines.push_back(line + 1);
+            return lines;
+        };
+        std::vector<int> lines;
+        for (int row = 0; row < 3; ++row) {
+            EXPECT_EQ(list->model()->index(row, 0).data().toInt(), rows[row].first);
+            EXPECT_EQ(list->model()->index(row, 2).data().toString(), QString::fromUtf8(rows[row].second));
+            lines.push_back(rows[row].first);
+        }
+        EXPECT_EQ(messageMarks(), lines);
+        // A click on the second row selects its line.
+        QTest::mouseClick(
+            list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 2)).center());
+        EXPECT_EQ(o.Program().selectedText(), QStringLiteral("G00 X-300."));
+        int lineFrom = 0, indexFrom = 0, lineTo = 0, indexTo = 0;
+        o.Program().getSelection(&lineFrom, &indexFrom, &lineTo, &indexTo);
+        EXPECT_EQ(lineFrom, 4);
+        o.mnuReset_Click();
+        EXPECT_EQ(list->model()->rowCount(), 0);
+        EXPECT_TRUE(messageMarks().empty());
+        EXPECT_EQ(o.Program().Marks().MarkedLineCount(), 0U);
     }
 
 } // namespace
