@@ -23,9 +23,9 @@ EditorMarks::EditorMarks(ProgramEditor& editor)
     : editor_(editor)
 {
     editor_.SendScintilla(Sci::SCI_SETMARGINTYPEN, SymbolMargin, static_cast<long>(Sci::SC_MARGIN_SYMBOL));
-    // Every marker number belongs to this margin, so none is drawn in the text and adding one
-    // repaints only its line of the margin.
-    editor_.SendScintilla(Sci::SCI_SETMARGINMASKN, SymbolMargin, -1L);
+    // The markers of folding have no place in a program editor; without them the margin is
+    // plain, like the line numbers beside it.
+    editor_.SendScintilla(Sci::SCI_SETMARGINMASKN, SymbolMargin, static_cast<long>(~Sci::SC_MASK_FOLDERS));
     const struct {
         int marker;
         long symbol;

@@ -14,12 +14,15 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace trazor {
 
@@ -53,7 +56,25 @@ void frmMain::BuildMessageList()
     // Rows of one height: the view need not measure 100 000 rows to lay them out.
     messageView_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     messageView_->verticalHeader()->hide();
-    messageView_->horizontalHeader()->setStretchLastSection(true);
+    // The message takes the room the other columns leave; those are as wide as their longest
+    // texts are likely to be, measured once rather than over 100 000 rows.
+    QHeaderView* columns = messageView_->horizontalHeader();
+    columns->setSectionResizeMode(ProblemsModel::MessageColumn, QHeaderView::Stretch);
+    const QFontMetrics metrics(messageView_->font());
+    const int padding = metrics.horizontalAdvance(QStringLiteral("00"));
+    int kindWidth = columns->sectionSizeHint(ProblemsModel::KindColumn);
+    for (ProblemKind kind : { ProblemKind::Limit, ProblemKind::DecimalPoint, ProblemKind::SpindleFeed,
+             ProblemKind::Calculation, ProblemKind::Stop, ProblemKind::Other }) {
+        const std::string_view name = ProblemKindName(kind);
+        kindWidth = std::max(kindWidth,
+            metrics.horizontalAdvance(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())))
+                + padding);
+    }
+    columns->resizeSection(ProblemsModel::KindColumn, kindWidth);
+    columns->resizeSection(
+        ProblemsModel::LineColumn, metrics.horizontalAdvance(QStringLiteral("000000")) + padding);
+    columns->resizeSection(
+        ProblemsModel::BlockColumn, metrics.horizontalAdvance(QString(20, u'0')) + padding);
     messageView_->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* exportAction = new QAction(exportButton->text(), messageView_);
     exportAction->setObjectName("MessageListExportAction");
