@@ -58,8 +58,7 @@ void ProgramEditor::accessibilityActiveChanged(bool active)
 void ProgramEditor::SetProgramText(QStringView text)
 {
     const QByteArray bytes = text.toUtf8();
-    // The marks belong to the text being replaced; cleared, Scintilla would gather them all on
-    // the first line.
+    // The marks belong to the text being replaced.
     marks_->RemoveAll();
     // Without undo collection Scintilla keeps no second copy of the loaded text.
     SendScintilla(SCI_SETUNDOCOLLECTION, 0L);
