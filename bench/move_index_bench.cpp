@@ -40,8 +40,7 @@ namespace {
     BENCHMARK(BatchRerunOnRasterPanes)
         ->Args({ 100000, 0 })
         ->Args({ 100000, 1 })
-        ->Unit(benchmark::kMillisecond)
-        ->MinTime(2);
+        ->Unit(benchmark::kMillisecond);
 
     void BatchRerunWithoutDrawing(benchmark::State& state)
     {
@@ -62,8 +61,7 @@ namespace {
     BENCHMARK(BatchRerunWithoutDrawing)
         ->Args({ 100000, 0 })
         ->Args({ 100000, 1 })
-        ->Unit(benchmark::kMillisecond)
-        ->MinTime(2);
+        ->Unit(benchmark::kMillisecond);
 
     // The index of a long program, run once without drawing.
     struct LongRun {

@@ -9,8 +9,6 @@ namespace {
 
     constexpr std::size_t ChunkRecords = 4096; // 128 KB a chunk
 
-    enum class RecordKind : std::uint8_t { Jump, Rapid, Cut, Arc };
-
     constexpr std::uint8_t Mirrored = 1; // drawn with TurretFactor -1
     constexpr std::uint8_t CounterClockwise = 2; // arcs: the turn in the plane, start to end
 
@@ -28,16 +26,6 @@ namespace {
     }
 
 } // namespace
-
-struct MoveIndex::Record {
-    double z; // end of the move (or, for a jump, the start of the next), plane
-    double r;
-    float centreZ; // arcs only
-    float centreR;
-    std::int32_t line; // 1-based; 0 for a jump
-    RecordKind kind;
-    std::uint8_t flags;
-};
 
 PlanePoint ToPlane(const InterpreterState& st, const MachinePoint& point)
 {
@@ -60,6 +48,8 @@ void MoveIndex::Clear()
         chunks_.resize(used);
     records_ = 0;
     moves_ = 0;
+    next_ = nullptr;
+    chunkEnd_ = nullptr;
     RestartLines();
 }
 
@@ -75,15 +65,14 @@ std::size_t MoveIndex::MemoryBytes() const
         + chunks_.size() * ChunkRecords * sizeof(Record);
 }
 
-MoveIndex::Record& MoveIndex::Append()
+void MoveIndex::NextChunk()
 {
     static_assert(sizeof(Record) == 32, "a move record stays at 32 bytes");
     const std::size_t chunk = records_ / ChunkRecords;
     if (chunk == chunks_.size())
-        chunks_.push_back(std::make_unique<Record[]>(ChunkRecords));
-    Record& record = chunks_[chunk][records_ % ChunkRecords];
-    ++records_;
-    return record;
+        chunks_.push_back(std::unique_ptr<Record[]>(new Record[ChunkRecords]));
+    next_ = chunks_[chunk].get();
+    chunkEnd_ = next_ + ChunkRecords;
 }
 
 void MoveIndex::StartAt(double z, double r)

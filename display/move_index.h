@@ -80,8 +80,24 @@ public:
     std::optional<PlanePoint> NearestEndPoint(const PlanePoint& at, double tolerance) const;
 
 private:
-    struct Record;
-    Record& Append();
+    enum class RecordKind : std::uint8_t { Jump, Rapid, Cut, Arc };
+    struct Record {
+        double z; // end of the move (or, for a jump, the start of the next), plane
+        double r;
+        float centreZ; // arcs only
+        float centreR;
+        std::int32_t line; // 1-based; 0 for a jump
+        RecordKind kind;
+        std::uint8_t flags;
+    };
+    Record& Append()
+    {
+        if (next_ == chunkEnd_)
+            NextChunk();
+        ++records_;
+        return *next_++;
+    }
+    void NextChunk();
     // Appends a jump record when the move does not start where the chain ends.
     void StartAt(double z, double r);
     int LineOfBlock(Interpreter& in);
@@ -89,6 +105,8 @@ private:
 
     std::vector<std::unique_ptr<Record[]>> chunks_;
     std::size_t records_ = 0;
+    Record* next_ = nullptr; // where the next record goes in the last chunk
+    Record* chunkEnd_ = nullptr;
     std::size_t moves_ = 0;
     std::size_t chunksUsedLastRun_ = 0;
     double lastZ_ = 0; // end of the chain
