@@ -143,12 +143,15 @@ public:
     // The move drawn nearest the pixel, within a few pixels: its line selected, a tip with the
     // line, its block and the move's end point.
     void Trace_CtrlClick(QPointF at);
+    // The release after a Ctrl+click that found a move shows its tip. True when taken.
+    bool Trace_PickRelease(Qt::MouseButton button, QPointF at);
     void Trace_MeasureClick(QPointF at);
     bool MeasureOn() const { return measureOn_; }
     QString MeasurementText() const;
     const MoveIndex& Moves() const { return moves_; }
-    // Selects the 1-based line of the editor text; false when the text has no such line.
-    bool SelectEditorLine(int line);
+    // Selects the 1-based line of the editor text and returns where it lies; nothing when the
+    // text has no such line.
+    std::optional<TextSpan> SelectEditorLine(int line);
 
     // ---- Parameters, help, tools ----
     void mnuSoftLimit_Click();
@@ -370,6 +373,7 @@ private:
     std::vector<MachinePoint> measurePoints_; // as the position readout shows them
     MeasureReadout* measureReadout_ = nullptr;
     QShortcut* measureEscape_ = nullptr;
+    QString pendingTip_; // of the move found by the last Ctrl+click, until the button is released
 
     LockKeys lockKeys_;
     ReadoutCache readoutCache_;

@@ -68,14 +68,14 @@ void frmMain::SelectEditorRange(int start, int length)
     displaysDirty_ = true;
 }
 
-bool frmMain::SelectEditorLine(int line)
+std::optional<TextSpan> frmMain::SelectEditorLine(int line)
 {
     const std::optional<TextSpan> span = LineSpan(editorText_->Text(), line);
     if (!span)
-        return false; // the text has lost that line since the run
+        return std::nullopt; // the text has lost that line since the run
     editorText_->Select(span->start, span->length);
     editorText_->Flush();
-    return true;
+    return span;
 }
 
 void frmMain::FocusEditor() { editorText_->Focus(); }

@@ -97,23 +97,33 @@ bool frmMain::Trace_PickPress(Qt::MouseButton button, Qt::KeyboardModifiers modi
 
 void frmMain::Trace_CtrlClick(QPointF at)
 {
-    QWidget* trace = trace1_->Trace();
+    pendingTip_.clear();
     const std::optional<FoundMove> found
         = moves_.Nearest(ToPlane(in_.st, TraceMachinePoint(at)), PickTolerance());
-    if (!found || !SelectEditorLine(found->line)) {
+    const std::optional<TextSpan> span = found ? SelectEditorLine(found->line) : std::nullopt;
+    if (!span) {
         QToolTip::hideText();
         return;
     }
     const std::u16string& text = editorText_->Text();
-    const std::optional<TextSpan> span = LineSpan(text, found->line);
     QString block = QString::fromUtf16(text.data() + span->start, span->length);
     if (block.size() > TipBlockLength)
         block = block.left(TipBlockLength) + QChar(0x2026);
     const QString tip = Utf8(trazor_texts::PickedLine) + QString::number(found->line) + ": " + block + "\n"
         + PointText(trazor_texts::PickedEndPoint, found->end);
     // A block with something like a tag in it would be read as rich text: it is shown as written.
-    QToolTip::showText(trace->mapToGlobal(at.toPoint()),
-        Qt::mightBeRichText(tip) ? "<pre>" + tip.toHtmlEscaped() + "</pre>" : tip, trace);
+    // The tip waits for the release: a tip shown earlier would close on it.
+    pendingTip_ = Qt::mightBeRichText(tip) ? "<pre>" + tip.toHtmlEscaped() + "</pre>" : tip;
+}
+
+bool frmMain::Trace_PickRelease(Qt::MouseButton button, QPointF at)
+{
+    if (button != Qt::LeftButton || pendingTip_.isEmpty())
+        return false;
+    QWidget* trace = trace1_->Trace();
+    QToolTip::showText(trace->mapToGlobal(at.toPoint()), pendingTip_, trace);
+    pendingTip_.clear();
+    return true;
 }
 
 void frmMain::mnuMeasure_Click()

@@ -59,7 +59,8 @@ namespace {
             }
             case QEvent::MouseButtonRelease: {
                 auto* mouse = static_cast<QMouseEvent*>(event);
-                window_.Trace_MouseUp(mouse->button(), mouse->position());
+                if (!window_.Trace_PickRelease(mouse->button(), mouse->position()))
+                    window_.Trace_MouseUp(mouse->button(), mouse->position());
                 return true;
             }
             case QEvent::KeyPress: {

@@ -109,6 +109,8 @@ namespace {
             }
             // The tip names the line, the block and the end point of the move.
             p.Click(p.Pixel(50, -35), Qt::ControlModifier);
+            QCoreApplication::processEvents();
+            EXPECT_TRUE(QToolTip::isVisible()) << view.what << ": the release leaves the tip open";
             const QString tip = QToolTip::text();
             EXPECT_TRUE(tip.contains(Utf8(trazor_texts::PickedLine) + "5: G1 X60. Z-50."))
                 << view.what << ": " << tip.toStdString();
