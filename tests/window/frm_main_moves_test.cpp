@@ -1,24 +1,16 @@
 // Moves on the picture through real mouse and key events on Trace: Ctrl+click selects the line of
 // the move under the mouse in every view, and the measure mode measures between two end points.
-#include "app/window/frm_main.h"
-#include "app/window/program_editor.h"
 #include "app/window/window_texts.h"
 #include "display/path_display.h"
+#include "path_pane_rig.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
-#include <QLabel>
-#include <QMouseEvent>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
 
-#include <gtest/gtest.h>
-
 #include <cmath>
-#include <memory>
 
 namespace trazor {
 namespace {
@@ -29,21 +21,10 @@ namespace {
 
     QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-    struct Pane {
-        QTemporaryDir dir;
-        std::unique_ptr<frmMain> w;
-        QWidget* trace = nullptr;
-
+    struct Pane : PaneRig {
         Pane()
+            : PaneRig(Program)
         {
-            w = std::make_unique<frmMain>(
-                QString(), dir.filePath("Trazor.ini"), QStringLiteral(TRAZOR_BIN_DIR));
-            w->askUser = [](int, const QString&, const QString&, int) { return 0; };
-            EXPECT_TRUE(w->Form_Load());
-            w->show();
-            w->Program().SetProgramText(Program);
-            w->mnuStanderd_Click();
-            trace = w->findChild<QWidget*>("Trace");
         }
         // The pixel of Trace showing the machine point, through the view and the window's mapping.
         QPointF Pixel(double x, double z) const
@@ -53,15 +34,11 @@ namespace {
         }
         void Click(QPointF at, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
         {
-            QMouseEvent press(QEvent::MouseButtonPress, at, trace->mapToGlobal(at), Qt::LeftButton,
-                Qt::LeftButton, modifiers);
-            QApplication::sendEvent(trace, &press);
-            QMouseEvent release(QEvent::MouseButtonRelease, at, trace->mapToGlobal(at), Qt::LeftButton,
-                Qt::NoButton, modifiers);
-            QApplication::sendEvent(trace, &release);
+            Mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, modifiers);
+            Mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton, modifiers);
         }
         QString Selected() const { return w->Program().selectedText(); }
-        QString Readout() const { return w->findChild<QLabel*>("MeasureText")->text(); }
+        QString Readout() const { return Text("MeasureText"); }
     };
 
     // A unit vector across the move from (x1, z1) to (x2, z2) as the pane shows it, in pixels.
@@ -124,16 +101,9 @@ namespace {
         p.w->SelectEditorLine(1);
         const QPointF at = p.Pixel(50, -35);
         const QPoint before = p.trace->pos();
-        QMouseEvent press(QEvent::MouseButtonPress, at, p.trace->mapToGlobal(at), Qt::LeftButton,
-            Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(p.trace, &press);
-        const QPointF to = at + QPointF(30, 20);
-        QMouseEvent move(
-            QEvent::MouseMove, to, p.trace->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(p.trace, &move);
-        QMouseEvent release(QEvent::MouseButtonRelease, to, p.trace->mapToGlobal(to), Qt::LeftButton,
-            Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(p.trace, &release);
+        p.Mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        p.Mouse(QEvent::MouseMove, at + QPointF(30, 20), Qt::NoButton, Qt::LeftButton);
+        p.Mouse(QEvent::MouseButtonRelease, at + QPointF(30, 20), Qt::LeftButton, Qt::NoButton);
         EXPECT_NE(p.trace->pos(), before);
         EXPECT_EQ(p.Selected(), "O1");
     }
