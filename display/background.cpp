@@ -3,6 +3,7 @@
 // model window of the path surface (four viewports each way), so panning needs no redraw.
 #include "base/number_format.h"
 #include "display/colours.h"
+#include "display/move_index.h"
 #include "display/path_display.h"
 #include "display/view.h"
 
@@ -71,6 +72,9 @@ void RedrawBackground(Interpreter& in)
 
     Colour textColour = PaneTextColour(st);
     trace.Clear();
+    // The moves kept for the picture go with it: a reset, a re-run and a clear all come here.
+    if (in.moves)
+        in.moves->Clear();
     trace.SetFontSize(10);
     trace.SetTextColour(textColour);
     for (Surface* ruler : { &xScale, &zScale }) {

@@ -10,6 +10,8 @@
 
 namespace trazor {
 
+class MoveIndex;
+
 struct Interpreter {
     Interpreter(Surface& trace, Surface& xScale, Surface& zScale, RunHost& runHost)
         : Trace(trace)
@@ -27,6 +29,9 @@ struct Interpreter {
     Surface& Xscale; // vertical ruler
     Surface& Zscale; // horizontal ruler
     RunHost& host;
+    // Where the moves drawn are kept for finding them from the picture; null keeps none (the
+    // headless checker, the reports).
+    MoveIndex* moves = nullptr;
 };
 
 // Writes `text` to the message panel of both bars.

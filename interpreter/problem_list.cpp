@@ -66,6 +66,23 @@ int LineCounter::LineOf(std::u16string_view text, std::int32_t position)
     return lineFeeds_ + 1;
 }
 
+std::optional<TextSpan> LineSpan(std::u16string_view text, int line)
+{
+    if (line < 1)
+        return std::nullopt;
+    std::size_t start = 0;
+    for (int n = 1; n < line; ++n) {
+        const std::size_t feed = text.find(u'\n', start);
+        if (feed == std::u16string_view::npos)
+            return std::nullopt;
+        start = feed + 1;
+    }
+    std::size_t end = text.find(u'\r', start);
+    if (end == std::u16string_view::npos)
+        end = text.size();
+    return TextSpan { static_cast<std::int32_t>(start), static_cast<std::int32_t>(end - start) };
+}
+
 namespace {
     // The block at 1-based `start`: up to its CR, without the line end it begins with.
     std::u16string_view BlockAt(std::u16string_view text, std::int32_t start)

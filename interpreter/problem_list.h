@@ -6,6 +6,7 @@
 #include "interpreter/state.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -52,6 +53,14 @@ private:
     std::int32_t countedTo_ = 0; // characters [0, countedTo_) have been counted
     int lineFeeds_ = 0;
 };
+
+// Where the 1-based `line` of a CR LF text lies, as LineCounter counts lines: after line - 1 line
+// feeds, up to its CR (or the end of the text). Nothing when the text has fewer lines.
+struct TextSpan {
+    std::int32_t start = 0; // 0-based
+    std::int32_t length = 0;
+};
+std::optional<TextSpan> LineSpan(std::u16string_view text, int line);
 
 // Collects the messages of a run: they wait until the block that wrote them is done and then
 // take its line and text. A block that wrote nothing costs one test of an empty vector.

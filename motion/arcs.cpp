@@ -5,6 +5,7 @@
 //
 // Every calculation error (an arccos outside its domain, a division by zero, an overflow) shows
 // "計算エラー発生", sets StopCode 4 and ends the routine where it arose.
+#include "display/move_index.h"
 #include "display/path_display.h"
 #include "interpreter/messages.h"
 #include "motion/feed_time.h"
@@ -161,6 +162,8 @@ namespace {
         in.Trace.SetLineStyle(LineStyle::Solid);
         in.Trace.Arc(centre.u, centre.v, radius, from, to, st.FeedColour);
         in.Trace.SetPixel(end.u, end.v, st.FeedColour);
+        RecordArc(
+            in, clockwise, st.CurrentX, st.CurrentZ, st.TargetX, st.TargetZ, st.ArcCentreX, st.ArcCentreZ);
 
         // The time is that of the chord, not of the arc.
         const double across = std::fabs(st.TargetX - st.CurrentX) / 2;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "base/number_format.h"
+#include "display/move_index.h"
 #include "display/path_display.h"
 #include "interpreter/block_execution.h"
 #include "interpreter/interpreter.h"
@@ -41,6 +42,7 @@ inline void DrawLeg(Interpreter& in, double fromZ, double fromHalfX, double toZ,
     in.Trace.SetLineStyle(rapid ? LineStyle::Dotted : LineStyle::Solid);
     in.Trace.Line(from.u, from.v, to.u, to.v, rapid ? in.st.RapidColour : in.st.FeedColour);
     in.Trace.SetLineStyle(LineStyle::Solid);
+    RecordStraight(in, rapid ? MoveKind::Rapid : MoveKind::Cut, 2 * fromHalfX, fromZ, 2 * toHalfX, toZ);
 }
 
 // Rapid time at the 20000 mm/min of the returns and the FANUC cycles: `distance` mm, added in

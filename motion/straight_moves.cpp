@@ -3,6 +3,7 @@
 // the tool-change time.
 #include "base/number_format.h"
 #include "base/text.h"
+#include "display/move_index.h"
 #include "display/path_display.h"
 #include "motion/feed_time.h"
 #include "motion/motion.h"
@@ -117,6 +118,7 @@ void ExecuteRapid(Interpreter& in)
     in.Trace.SetLineStyle(LineStyle::Dotted);
     in.Trace.Line(from.u, from.v, to.u, to.v, st.RapidColour);
     in.Trace.SetLineStyle(LineStyle::Solid);
+    RecordStraight(in, MoveKind::Rapid, st.CurrentX, st.CurrentZ, st.TargetX, st.TargetZ);
 
     DrawEndPointLabels(in);
     DrawRapidArrow(in, st.TargetX, st.TargetZ, st.CurrentX, st.CurrentZ);
@@ -143,6 +145,7 @@ void ExecuteLinear(Interpreter& in)
     in.Trace.SetLineStyle(LineStyle::Solid);
     in.Trace.Line(from.u, from.v, to.u, to.v, st.FeedColour);
     in.Trace.SetPixel(to.u, to.v, st.FeedColour);
+    RecordStraight(in, MoveKind::Cut, st.CurrentX, st.CurrentZ, st.TargetX, st.TargetZ);
 
     DrawEndPointLabels(in);
     DrawNoseRMark(in, st.TargetX, st.TargetZ, st.CurrentX, st.CurrentZ);

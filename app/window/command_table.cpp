@@ -1,6 +1,7 @@
 #include "app/window/command_table.h"
 
 #include "app/window/frm_main.h"
+#include "app/window/window_texts.h"
 #include "interpreter/command_places.h"
 
 namespace trazor {
@@ -103,6 +104,9 @@ const std::vector<CommandRow>& CommandTable()
             "前回の拡大スケール", false, &F::mnuZoomUndo_Click },
         { "mnuView", "mnuStanderd", "標準", {}, Toolbar::Main, place::Standard.button, "Standerd", "標準画面",
             false, &F::mnuStanderd_Click },
+        // Ours: its toolbar button follows the control's buttons (frm_main_moves.cpp).
+        { "mnuView", "mnuMeasure", trazor_texts::MeasureCaption, {}, Toolbar::None, 0, "",
+            trazor_texts::MeasureTip, true, &F::mnuMeasure_Click },
         { "mnuView", "-", "", {}, Toolbar::None, 0, "", "", false, nullptr },
         { "mnuView", "ToolNumberDisplay", "工具番号表示", {}, Toolbar::Main, place::ToolNumberDisplay.button,
             "TDisplay", "工具番号表示", true, &F::ToolNumberDisplay_Click },

@@ -75,6 +75,7 @@ frmMain::frmMain(QString commandLine, QString settingsPath, QString programFolde
     BuildMenus();
     BuildMessageList();
     BuildPathPaneInput();
+    BuildMoveTools();
     sinceFlush_.start();
 }
 
@@ -230,6 +231,7 @@ void frmMain::Form_Resize()
         panes_.zScale.SetLayout(zRuler);
     }
     trace1_->SyncToSurfaces();
+    PlaceMeasureReadout();
 }
 
 void frmMain::resizeEvent(QResizeEvent* event)

@@ -9,7 +9,8 @@
 // frm_main_run.cpp (run, view and option commands), frm_main_files.cpp (file and edit commands),
 // frm_main_view.cpp (zoom, pan, keys, wheel and readout on the path pane),
 // frm_main_search.cpp (find and replace), frm_main_print.cpp (printing and picture copy),
-// frm_main_export.cpp (spreadsheet exports).
+// frm_main_export.cpp (spreadsheet exports), frm_main_moves.cpp (finding moves on the picture,
+// measuring).
 #pragma once
 
 #include "app/dialogs/text_search.h"
@@ -21,6 +22,7 @@
 #include "app/window/readout_cache.h"
 #include "app/window/wheel_mouse.h"
 #include "base/settings_keys.h"
+#include "display/move_index.h"
 #include "display/qt/picture.h"
 #include "interpreter/interpreter.h"
 #include "interpreter/problem_list.h"
@@ -50,10 +52,13 @@ class QSlider;
 class QToolBar;
 class QToolButton;
 class QPushButton;
+class QPainter;
 class QPrinter;
+class QShortcut;
 
 namespace trazor {
 
+class MeasureReadout;
 class PanelBar;
 class PathPane;
 class ProblemsModel;
@@ -127,6 +132,26 @@ public:
     void Trace_KeyDown(int keyCode);
     void m_CWheel1_MouseWheel(int direction, int inShift);
     clsWheelMouse& WheelHook() { return *m_CWheel1_; }
+    // The pixel of Trace that shows the model point (u, v): the inverse of the readout's mapping.
+    QPointF TracePixelPoint(double u, double v) const;
+
+    // ---- Moves on the picture: Ctrl+click, measure mode (frm_main_moves.cpp) ----
+    void mnuMeasure_Click();
+    // A press on Trace that finds a move (left button with Ctrl) or picks a measuring point (left
+    // button in measure mode). True when taken: it then neither pans nor zooms.
+    bool Trace_PickPress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF at);
+    // The move drawn nearest the pixel, within a few pixels: its line selected, a tip with the
+    // line, its block and the move's end point.
+    void Trace_CtrlClick(QPointF at);
+    // The release after a Ctrl+click that found a move shows its tip. True when taken.
+    bool Trace_PickRelease(Qt::MouseButton button, QPointF at);
+    void Trace_MeasureClick(QPointF at);
+    bool MeasureOn() const { return measureOn_; }
+    QString MeasurementText() const;
+    const MoveIndex& Moves() const { return moves_; }
+    // Selects the 1-based line of the editor text and returns where it lies; nothing when the
+    // text has no such line.
+    std::optional<TextSpan> SelectEditorLine(int line);
 
     // ---- Parameters, help, tools ----
     void mnuSoftLimit_Click();
@@ -257,6 +282,14 @@ private:
     // A command that re-runs the program: hourglass and, when it lasts, progress.
     void ViewCommand(const std::function<void()>& core);
     void ShowRangeMessage(QPointF at);
+    // ---- moves on the picture (frm_main_moves.cpp) ----
+    void BuildMoveTools();
+    // Pick reach in mm of the picture.
+    double PickTolerance() const;
+    MachinePoint TraceMachinePoint(QPointF at) const;
+    void ShowMeasurement();
+    void PlaceMeasureReadout();
+    void PaintMeasurement(QPainter& painter) const;
     // ---- message list (frm_main_problems.cpp) ----
     void BuildMessageList();
     void ShowNewMessages();
@@ -335,6 +368,14 @@ private:
     QDockWidget* messageList_ = nullptr;
     QTableView* messageView_ = nullptr;
     double markedBlock_ = -1; // BlockCount of the block the editor's arrow was put on
+
+    // The moves of the last run, for finding them on the picture, and the measurement there.
+    MoveIndex moves_;
+    bool measureOn_ = false;
+    std::vector<MachinePoint> measurePoints_; // as the position readout shows them
+    MeasureReadout* measureReadout_ = nullptr;
+    QShortcut* measureEscape_ = nullptr;
+    QString pendingTip_; // of the move found by the last Ctrl+click, until the button is released
 
     LockKeys lockKeys_;
     ReadoutCache readoutCache_;

@@ -68,6 +68,16 @@ void frmMain::SelectEditorRange(int start, int length)
     displaysDirty_ = true;
 }
 
+std::optional<TextSpan> frmMain::SelectEditorLine(int line)
+{
+    const std::optional<TextSpan> span = LineSpan(editorText_->Text(), line);
+    if (!span)
+        return std::nullopt; // the text has lost that line since the run
+    editorText_->Select(span->start, span->length);
+    editorText_->Flush();
+    return span;
+}
+
 void frmMain::FocusEditor() { editorText_->Focus(); }
 
 void frmMain::ProcessEvents()
@@ -126,6 +136,7 @@ void frmMain::Command(const std::function<void()>& core)
     if (outermost) {
         editorText_->SetDeferred(true);
         problems_.RestartLines(); // the text may have been edited since the last command
+        moves_.RestartLines();
     }
     core();
     if (!outermost)

@@ -142,20 +142,7 @@ void frmMain::SelectMessageLine(int row)
 {
     if (row < 0 || static_cast<std::size_t>(row) >= problems_.problems.size())
         return;
-    // The line as the run counted it: after line - 1 line feeds, up to its CR.
-    const std::u16string& text = editorText_->Text();
-    std::size_t start = 0;
-    for (int line = 1; line < problems_.problems[static_cast<std::size_t>(row)].line; ++line) {
-        const std::size_t feed = text.find(u'\n', start);
-        if (feed == std::u16string::npos)
-            return; // the text has lost that line since the run
-        start = feed + 1;
-    }
-    std::size_t end = text.find(u'\r', start);
-    if (end == std::u16string::npos)
-        end = text.size();
-    editorText_->Select(static_cast<int>(start), static_cast<int>(end - start));
-    editorText_->Flush();
+    SelectEditorLine(problems_.problems[static_cast<std::size_t>(row)].line);
 }
 
 QString frmMain::MessageListText() const

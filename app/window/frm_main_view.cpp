@@ -48,7 +48,8 @@ namespace {
             switch (event->type()) {
             case QEvent::MouseButtonPress: {
                 auto* mouse = static_cast<QMouseEvent*>(event);
-                window_.Trace_MouseDown(mouse->button(), mouse->position());
+                if (!window_.Trace_PickPress(mouse->button(), mouse->modifiers(), mouse->position()))
+                    window_.Trace_MouseDown(mouse->button(), mouse->position());
                 return true;
             }
             case QEvent::MouseMove: {
@@ -58,7 +59,8 @@ namespace {
             }
             case QEvent::MouseButtonRelease: {
                 auto* mouse = static_cast<QMouseEvent*>(event);
-                window_.Trace_MouseUp(mouse->button(), mouse->position());
+                if (!window_.Trace_PickRelease(mouse->button(), mouse->position()))
+                    window_.Trace_MouseUp(mouse->button(), mouse->position());
                 return true;
             }
             case QEvent::KeyPress: {
@@ -106,6 +108,14 @@ QPointF frmMain::TraceModelPoint(QPointF at) const
     const double width = std::max(1, trace->width());
     const double height = std::max(1, trace->height());
     return { window.left + at.x() / width * window.width, window.top + at.y() / height * window.height };
+}
+
+QPointF frmMain::TracePixelPoint(double u, double v) const
+{
+    const QWidget* trace = trace1_->Trace();
+    const ModelWindow window = panes_.trace.GetModelWindow();
+    return { (u - window.left) / window.width * std::max(1, trace->width()),
+        (v - window.top) / window.height * std::max(1, trace->height()) };
 }
 
 void frmMain::ViewCommand(const std::function<void()>& core)

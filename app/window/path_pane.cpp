@@ -36,6 +36,8 @@ void SurfaceWidget::paintEvent(QPaintEvent* event)
     const QRect source(QPoint(qFloor(area.left() * ratio), qFloor(area.top() * ratio)),
         QPoint(qCeil((area.right() + 1) * ratio) - 1, qCeil((area.bottom() + 1) * ratio) - 1));
     painter.drawImage(QRectF(area), image, QRectF(source));
+    if (overlay_)
+        overlay_(painter);
 }
 
 PathPane::PathPane(const PathPanes& panes, QWidget* parent)

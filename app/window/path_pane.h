@@ -6,6 +6,11 @@
 
 #include <QWidget>
 
+#include <functional>
+#include <utility>
+
+class QPainter;
+
 namespace trazor {
 
 class RasterSurface;
@@ -14,12 +19,16 @@ struct PathPanes;
 class SurfaceWidget : public QWidget {
 public:
     SurfaceWidget(const RasterSurface& surface, const char* name, QWidget* parent);
+    // Painted over the image after it: marks of the window's own that are no part of the picture
+    // (a measurement), so that showing or moving them needs no re-run.
+    void SetOverlay(std::function<void(QPainter&)> paint) { overlay_ = std::move(paint); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     const RasterSurface& surface_;
+    std::function<void(QPainter&)> overlay_;
 };
 
 class PathPane : public QWidget {

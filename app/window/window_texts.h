@@ -69,4 +69,25 @@ constexpr std::string_view RangeOver = "範囲ｵｰﾊﾞｰです。起動で�
 // Progress of a long redraw in the message panel (our own), followed by the percentage.
 constexpr std::string_view Redrawing = "再描画中 ";
 
+// A move found by Ctrl+click on the picture (our own): "行 5: G1 Z-20. F0.2", line break,
+// "終点 X40.000 Z-20.000".
+constexpr std::string_view PickedLine = "行 ";
+constexpr std::string_view PickedEndPoint = "終点 ";
+
+// Measuring on the picture (our own).
+constexpr std::string_view MeasureCaption = "測定";
+constexpr std::string_view MeasureTip = "2点間の距離と角度を測定 (Esc で終了)";
+constexpr std::string_view MeasureFirstPoint = "測定: 1点目をクリックしてください";
+constexpr std::string_view MeasureSecondPoint = "2点目をクリックしてください";
+constexpr std::string_view MeasureFrom = "P1 ";
+constexpr std::string_view MeasureTo = "P2 ";
+constexpr std::string_view MeasureDeltaX = "ΔX ";
+constexpr std::string_view MeasureDiameter = " (直径)";
+constexpr std::string_view MeasureDeltaZ = "ΔZ ";
+constexpr std::string_view MeasureDistance = "距離 ";
+constexpr std::string_view MeasureInPlane = " (X/2-Z 平面)";
+constexpr std::string_view MeasureAngle = "角度 ";
+constexpr std::string_view MeasureAngleInPlane = "° (X/2-Z 平面, +Z から +X へ)";
+constexpr std::string_view MeasureCopy = "コピー";
+
 } // namespace trazor::trazor_texts

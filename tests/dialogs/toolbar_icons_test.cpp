@@ -13,11 +13,12 @@
 namespace trazor::test {
 namespace {
 
-    // Toolbar1, Toolbar2 (whose calculator key is "電卓") and the program icon.
+    // Toolbar1 (with the measure button of our own), Toolbar2 (whose calculator key is "電卓") and
+    // the program icon.
     const char* const IconKeys[] = { "Open", "Start", "Stop", "Reset", "Restart", "SingleBlock",
         "BlockDelete", "OptionalStop", "T_Clear", "Clear", "Zoom", "ZoomUndo", "Standerd", "mnuBturretuper",
         "BackColorChange", "Yajirusi", "TDisplay", "PosDisplay", "ColorChange", "ImageCopy", "DrawPrint",
-        "Save", "Undo", "Cut", "Copy", "Paste", "Find", "Replace", "電卓", "trazor" };
+        "Measure", "Save", "Undo", "Cut", "Copy", "Paste", "Find", "Replace", "電卓", "trazor" };
 
     // Pixels a user can see: not fully transparent.
     int VisiblePixels(const QImage& image)

@@ -4,6 +4,7 @@
 #include "app/window/panel_bar.h"
 #include "app/window/program_editor.h"
 #include "app/window/wheel_mouse.h"
+#include "path_pane_rig.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,35 +27,16 @@ namespace {
     const QString Program = QStringLiteral("O1\r\nG0 X100. Z10. T0101\r\nG1 Z-20. F0.2\r\nG1 X120.\r\n"
                                            "G0 X200. Z50.\r\nM30\r\n");
 
-    struct Pane {
-        QTemporaryDir dir;
-        std::unique_ptr<frmMain> w;
-        QWidget* trace = nullptr;
-
+    struct Pane : PaneRig {
         Pane()
+            : PaneRig(Program)
         {
-            w = std::make_unique<frmMain>(
-                QString(), dir.filePath("Trazor.ini"), QStringLiteral(TRAZOR_BIN_DIR));
-            w->askUser = [](int, const QString&, const QString&, int) { return 0; };
-            EXPECT_TRUE(w->Form_Load());
-            w->show();
-            w->Program().SetProgramText(Program);
-            w->mnuStanderd_Click();
-            trace = w->findChild<QWidget*>("Trace");
         }
-        InterpreterState& st() { return w->Core().st; }
-        ModelWindow Window() const { return w->Core().Trace.GetModelWindow(); }
         // Pixel of Trace showing the model point (u, v).
         QPointF At(double u, double v) const
         {
             const ModelWindow m = Window();
             return { (u - m.left) / m.width * trace->width(), (v - m.top) / m.height * trace->height() };
-        }
-        void Mouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons buttons,
-            Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-        {
-            QMouseEvent event(type, at, trace->mapToGlobal(at), button, buttons, modifiers);
-            QApplication::sendEvent(trace, &event);
         }
         void Drag(QPointF from, QPointF to)
         {
@@ -70,7 +52,6 @@ namespace {
                 Qt::NoScrollPhase, false);
             QApplication::sendEvent(target ? target : trace, &event);
         }
-        QString Text(const char* name) const { return w->findChild<QLabel*>(name)->text(); }
     };
 
     TEST(PathPane, ZoomRectangleByMouseAndAClickWithoutDrag)
