@@ -1,5 +1,7 @@
 #include "display/qt/raster_surface.h"
 
+#include "display/qt/arc_raster.h"
+
 #include <QGuiApplication>
 #include <QPainterPath>
 #include <QPen>
@@ -99,11 +101,12 @@ void RasterSurface::SetLayout(const PaneLayout& layout)
     if (w != image_.width() || h != image_.height() || image_.devicePixelRatio() != ratio_) {
         EndPainting();
         image_ = QImage();
+        pendingFill_.reset();
         if (possible)
             image_ = QImage(w, h, QImage::Format_RGB32);
         if (!image_.isNull()) {
             image_.setDevicePixelRatio(ratio_);
-            image_.fill(ToQColor(back_));
+            pendingFill_ = ToRgb(back_);
         }
     }
     bool made = !image_.isNull();
@@ -159,11 +162,20 @@ const QFontMetricsF& RasterSurface::Metrics() const
     return *metrics_;
 }
 
+void RasterSurface::FillIfCleared() const
+{
+    if (!pendingFill_)
+        return;
+    image_.fill(*pendingFill_);
+    pendingFill_.reset();
+}
+
 QPainter* RasterSurface::Painter()
 {
     if (image_.isNull())
         return nullptr;
     if (!painter_) {
+        FillIfCleared();
         painter_.emplace(&image_);
         painter_->setRenderHint(QPainter::Antialiasing, false);
         painter_->setRenderHint(QPainter::TextAntialiasing, false);
@@ -183,6 +195,7 @@ QPainter* RasterSurface::Painter()
 const PixelRows& RasterSurface::Pixels()
 {
     if (!pixels_.pixels && !image_.isNull()) {
+        FillIfCleared();
         // RGB32 rows are whole pixels long.
         pixels_ = { reinterpret_cast<std::uint32_t*>(image_.bits()), image_.bytesPerLine() / 4,
             image_.width(), image_.height() };
@@ -224,12 +237,13 @@ void RasterSurface::Clear()
 {
     EndPainting();
     if (!image_.isNull())
-        image_.fill(ToQColor(back_));
+        pendingFill_ = ToRgb(back_);
 }
 
 const QImage& RasterSurface::Image() const
 {
     EndPainting();
+    FillIfCleared();
     return image_;
 }
 
@@ -286,8 +300,7 @@ void RasterSurface::Circle(double u, double v, double radius, Colour colour)
 
 void RasterSurface::Arc(double u, double v, double radius, double start, double end, Colour colour)
 {
-    QPainter* painter = Painter();
-    if (!painter || pixelsPerU_ == 0)
+    if (image_.isNull() || pixelsPerU_ == 0)
         return;
     // The radius is in horizontal model units; the pane's millimetres are square.
     double r = std::fabs(radius * pixelsPerU_);
@@ -312,21 +325,29 @@ void RasterSurface::Arc(double u, double v, double radius, double start, double 
         Stamp(stamps_.Circle(r, centre - QPointF(pixel)), pixel.x(), pixel.y(), colour);
         return;
     }
+    const QPointF c = PainterPoint(centre);
+    const double startDegrees = start * 180 / std::numbers::pi;
+    const double spanDegrees = span * 180 / std::numbers::pi;
+    // The arcs of a run (solid, in copy mode) are written straight into the pixels, the same
+    // ones the painter's path of the arc gives; the rest go through the painter.
+    if (span < TwoPi && r <= LargeRadius && style_ == LineStyle::Solid && mode_ == DrawMode::Copy
+        && image_.devicePixelRatio() == 1
+        && DrawPixelArc(Pixels(), c, r, startDegrees, spanDegrees, ToRgb(colour)))
+        return;
+    QPainter* painter = Painter();
     UsePen(*painter, colour, style_);
     if (r > LargeRadius) {
         DrawLargeArc(*painter, centre, r, start, span);
         return;
     }
-    QPointF c = PainterPoint(centre);
     if (span >= TwoPi) {
         painter->drawEllipse(c, r, r);
         return;
     }
     QRectF square(c.x() - r, c.y() - r, 2 * r, 2 * r);
-    double startDegrees = start * 180 / std::numbers::pi;
     QPainterPath path;
     path.arcMoveTo(square, startDegrees);
-    path.arcTo(square, startDegrees, span * 180 / std::numbers::pi);
+    path.arcTo(square, startDegrees, spanDegrees);
     painter->drawPath(path);
 }
 

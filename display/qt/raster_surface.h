@@ -80,6 +80,11 @@ private:
     void UsePen(QPainter& painter, Colour colour, LineStyle style);
     // Ends the painter and lets go of the pixels, before the image is handed out, filled or replaced.
     void EndPainting() const;
+    // Does the fill a clear (or a new image) asked for, before anything is drawn on the image or
+    // it is handed out. The view set-up clears the pane more than once before it draws (a new
+    // image, then the background, then the reset of the run); filling a path surface of four
+    // viewports each way takes milliseconds, so only the last clear fills.
+    void FillIfCleared() const;
     // Writes the stamp's pixels at the pixel (x, y) in `colour`, as far as they fall inside.
     void Stamp(const PixelStamp& stamp, int x, int y, Colour colour);
     const QFontMetricsF& Metrics() const;
@@ -87,7 +92,10 @@ private:
     // the part that can be visible.
     void DrawLargeArc(QPainter& painter, QPointF centre, double radius, double start, double span);
 
-    QImage image_;
+    // Mutable for the fill that Image() may still have to do.
+    mutable QImage image_;
+    // The colour the image is to be filled with before its pixels are next used (RGB32).
+    mutable std::optional<QRgb> pendingFill_;
     mutable std::optional<QPainter> painter_;
     // Empty (null pixels) until Pixels() takes them; emptied with the painter.
     mutable PixelRows pixels_;
