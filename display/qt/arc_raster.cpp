@@ -3,7 +3,9 @@
 // compiled without floating-point contraction (see CMakeLists.txt).
 #include "display/qt/arc_raster.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -102,7 +104,7 @@ namespace {
     };
 
     // The point of the curves at `angle` degrees.
-    QPointF PointAtAngle(const Square& r, double angle)
+    QPointF PointAtAngle(const Square& r, double angle, ArcParameters& parameters)
     {
         double w2 = r.w / 2;
         double h2 = r.h / 2;
@@ -110,7 +112,7 @@ namespace {
         double t = theta / 90;
         int quadrant = static_cast<int>(t);
         t -= quadrant;
-        t = ParameterForAngle(90 * t);
+        t = parameters.ForAngle(90 * t);
         if (quadrant & 1)
             t = 1 - t;
         double mt = 1. - t;
@@ -145,9 +147,10 @@ namespace {
         }
     };
 
-    // The curves of the arc and the point where they start.
-    QPointF ArcCurves(
-        const Square& r, double startAngle, double sweepLength, std::array<QPointF, 15>& curves, int& count)
+    // The curves of the arc and the point where they start; `startPoint` is the point at the start
+    // angle (PointAtAngle), which the path has already.
+    QPointF ArcCurves(const Square& r, double startAngle, double sweepLength, QPointF startPoint,
+        std::array<QPointF, 15>& curves, int& count, ArcParameters& parameters)
     {
         count = 0;
         const double x = r.x, y = r.y, w = r.w, h = r.h;
@@ -202,8 +205,8 @@ namespace {
             endT = 1;
             endSegment -= delta;
         }
-        startT = ParameterForAngle(startT * 90);
-        endT = ParameterForAngle(endT * 90);
+        startT = parameters.ForAngle(startT * 90);
+        endT = parameters.ForAngle(endT * 90);
         const bool splitAtStart = !FuzzyIsNull(startT);
         const bool splitAtEnd = !FuzzyIsNull(endT - 1.0);
         const int end = endSegment + delta;
@@ -211,8 +214,7 @@ namespace {
             const int j = 3 * (3 - ((startSegment % 4) + 4) % 4);
             return delta > 0 ? points[j + 3] : points[j];
         }
-        const QPointF startPoint = PointAtAngle(r, startAngle);
-        const QPointF endPoint = PointAtAngle(r, startAngle + sweepLength);
+        const QPointF endPoint = PointAtAngle(r, startAngle + sweepLength, parameters);
         for (int i = startSegment; i != end; i += delta) {
             const int j = 3 * (3 - ((i % 4) + 4) % 4);
             Cubic b = delta > 0 ? Cubic::FromPoints(points[j + 3], points[j + 2], points[j + 1], points[j])
@@ -239,13 +241,14 @@ namespace {
 
     // The path of arcMoveTo and arcTo, with the painter path's dropping of a line to where it
     // already is and of curves that do not leave it.
-    ArcPath MakeArcPath(const Square& r, double startAngle, double sweepLength)
+    ArcPath MakeArcPath(const Square& r, double startAngle, double sweepLength, ArcParameters& parameters)
     {
         ArcPath path;
-        path.start = PointAtAngle(r, startAngle);
+        path.start = PointAtAngle(r, startAngle, parameters);
         std::array<QPointF, 15> curves {};
         int count = 0;
-        const QPointF curveStart = ArcCurves(r, startAngle, sweepLength, curves, count);
+        const QPointF curveStart
+            = ArcCurves(r, startAngle, sweepLength, path.start, curves, count, parameters);
         if (!FuzzyEqual(curveStart, path.start)) {
             path.hasLine = true;
             path.lineEnd = curveStart;
@@ -523,8 +526,18 @@ namespace {
 
 } // namespace
 
+double ArcParameters::ForAngle(double angle)
+{
+    const auto bits = std::bit_cast<std::uint64_t>(angle);
+    // Fibonacci hashing: the top bits of the product depend on every bit of the angle.
+    Entry& entry = entries_[(bits * 0x9E3779B97F4A7C15u) >> 56];
+    if (!entry.used || entry.angleBits != bits)
+        entry = { bits, ParameterForAngle(angle), true };
+    return entry.parameter;
+}
+
 bool DrawPixelArc(const PixelRows& image, QPointF centre, double radius, double startDegrees,
-    double sweepDegrees, std::uint32_t pixel)
+    double sweepDegrees, std::uint32_t pixel, ArcParameters& parameters)
 {
     if (!image.pixels || image.width <= 0 || image.height <= 0 || image.width > MaxImageSide
         || image.height > MaxImageSide)
@@ -537,7 +550,7 @@ bool DrawPixelArc(const PixelRows& image, QPointF centre, double radius, double 
     // A square of no size gives the painter an empty path.
     if (square.w == 0 && square.h == 0)
         return true;
-    const ArcPath path = MakeArcPath(square, startDegrees, sweepDegrees);
+    const ArcPath path = MakeArcPath(square, startDegrees, sweepDegrees, parameters);
     if (!path.hasLine && path.curvePoints == 0)
         return true; // a path of its start point alone draws nothing
     const QPointF last = path.Last();

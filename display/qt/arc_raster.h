@@ -12,9 +12,27 @@
 
 #include <QPointF>
 
+#include <array>
 #include <cstdint>
 
 namespace trazor {
+
+// The curve parameters of the angles the last arcs started and ended at (within their quarter
+// circle). Working one out takes a sine, a cosine and four Newton steps, half the cost of a small
+// arc; the same angles come back from arc to arc (every corner of a contour turned the same way,
+// every pass of a cycle), so a surface keeps the last ones it met.
+class ArcParameters {
+public:
+    double ForAngle(double angle); // degrees, 0 to 90
+
+private:
+    struct Entry {
+        std::uint64_t angleBits = 0;
+        double parameter = 0;
+        bool used = false;
+    };
+    std::array<Entry, 256> entries_ {}; // indexed by the top 8 bits of a hash
+};
 
 // Sets to `pixel` the pixels that QPainter::drawPath sets for a path made by arcMoveTo and arcTo
 // on the square of half side `radius` about `centre` (painter coordinates: integers on pixel
@@ -25,6 +43,6 @@ namespace trazor {
 // on its start point exactly (the painter joins its ends otherwise) and arguments outside that
 // range (non-finite values, angles beyond a million degrees, a larger image).
 bool DrawPixelArc(const PixelRows& image, QPointF centre, double radius, double startDegrees,
-    double sweepDegrees, std::uint32_t pixel);
+    double sweepDegrees, std::uint32_t pixel, ArcParameters& parameters);
 
 } // namespace trazor

@@ -1,7 +1,5 @@
 #include "display/qt/raster_surface.h"
 
-#include "display/qt/arc_raster.h"
-
 #include <QGuiApplication>
 #include <QPainterPath>
 #include <QPen>
@@ -332,7 +330,7 @@ void RasterSurface::Arc(double u, double v, double radius, double start, double 
     // ones the painter's path of the arc gives; the rest go through the painter.
     if (span < TwoPi && r <= LargeRadius && style_ == LineStyle::Solid && mode_ == DrawMode::Copy
         && image_.devicePixelRatio() == 1
-        && DrawPixelArc(Pixels(), c, r, startDegrees, spanDegrees, ToRgb(colour)))
+        && DrawPixelArc(Pixels(), c, r, startDegrees, spanDegrees, ToRgb(colour), arcParameters_))
         return;
     QPainter* painter = Painter();
     UsePen(*painter, colour, style_);

@@ -6,6 +6,7 @@
 // (10 pt: 13 px); it needs a QGuiApplication (the offscreen platform serves for headless use).
 #pragma once
 
+#include "display/qt/arc_raster.h"
 #include "display/qt/line_raster.h"
 #include "display/qt/pixel_stamps.h"
 #include "display/surface.h"
@@ -100,6 +101,7 @@ private:
     // Empty (null pixels) until Pixels() takes them; emptied with the painter.
     mutable PixelRows pixels_;
     PixelStamps stamps_;
+    ArcParameters arcParameters_;
     ModelWindow window_;
     PaneLayout layout_ { 0, 0, 0, 0 };
     double pixelsPerU_ = 0; // 0 while the window or the image is unusable
