@@ -73,6 +73,11 @@ namespace {
 
 } // namespace
 
+QRectF RasterSurface::ClipBounds() const
+{
+    return { -ClipMargin, -ClipMargin, imageWidth_ + 2 * ClipMargin, imageHeight_ + 2 * ClipMargin };
+}
+
 QPointF RasterSurface::ToPixels(double u, double v) const
 {
     return { (u - window_.left) * pixelsPerU_, (v - window_.top) * pixelsPerV_ };
@@ -108,6 +113,8 @@ void RasterSurface::SetLayout(const PaneLayout& layout)
         }
     }
     bool made = !image_.isNull();
+    imageWidth_ = made ? image_.width() : 0;
+    imageHeight_ = made ? image_.height() : 0;
     auto snap = [twipsPerPixel](double twips) {
         return std::isfinite(twips) ? std::round(twips / twipsPerPixel) * twipsPerPixel : 0;
     };
@@ -248,12 +255,20 @@ const QImage& RasterSurface::Image() const
 void RasterSurface::Line(double u1, double v1, double u2, double v2, Colour colour)
 {
     lastU_ = u2, lastV_ = v2;
-    if (image_.isNull() || pixelsPerU_ == 0)
+    if (pixelsPerU_ == 0)
         return;
     QPointF a = ToPixels(u1, v1), b = ToPixels(u2, v2);
-    QRectF bounds = QRectF(image_.rect()).adjusted(-ClipMargin, -ClipMargin, ClipMargin, ClipMargin);
-    if (!Finite(a) || !Finite(b) || !ClipSegment(a, b, bounds))
+    const QRectF bounds = ClipBounds();
+    auto inside = [&](QPointF p) {
+        return p.x() >= bounds.left() && p.x() <= bounds.right() && p.y() >= bounds.top()
+            && p.y() <= bounds.bottom();
+    };
+    if (inside(a) && inside(b)) {
+        // What the clipping gives such a line (t from 0 to 1), without its divisions.
+        b = a + QPointF(b.x() - a.x(), b.y() - a.y());
+    } else if (!Finite(a) || !Finite(b) || !ClipSegment(a, b, bounds)) {
         return;
+    }
     // Ends far beyond the image (past 2^53 pixels) are clipped no closer than the doubles' spacing
     // out there; held a pixel beyond the clip they stay small. Ends of nearer lines are within it.
     auto pixel = [&](QPointF p) {
@@ -298,7 +313,7 @@ void RasterSurface::Circle(double u, double v, double radius, Colour colour)
 
 void RasterSurface::Arc(double u, double v, double radius, double start, double end, Colour colour)
 {
-    if (image_.isNull() || pixelsPerU_ == 0)
+    if (pixelsPerU_ == 0)
         return;
     // The radius is in horizontal model units; the pane's millimetres are square.
     double r = std::fabs(radius * pixelsPerU_);
@@ -306,7 +321,7 @@ void RasterSurface::Arc(double u, double v, double radius, double start, double 
     if (!Finite(centre) || !std::isfinite(r) || !std::isfinite(start) || !std::isfinite(end))
         return;
     // Nothing to draw when the circle misses the image or encloses it whole.
-    QRectF bounds = QRectF(image_.rect()).adjusted(-ClipMargin, -ClipMargin, ClipMargin, ClipMargin);
+    const QRectF bounds = ClipBounds();
     double nearX = std::clamp(centre.x(), bounds.left(), bounds.right()) - centre.x();
     double nearY = std::clamp(centre.y(), bounds.top(), bounds.bottom()) - centre.y();
     double farX = std::max(std::fabs(bounds.left() - centre.x()), std::fabs(bounds.right() - centre.x()));
@@ -353,7 +368,7 @@ void RasterSurface::DrawLargeArc(QPainter& painter, QPointF centre, double radiu
 {
     // Seen from a centre outside the image, the circle can only be visible at the angles between
     // the image's corners; from a centre inside it, at any angle.
-    QRectF bounds = QRectF(image_.rect()).adjusted(-ClipMargin, -ClipMargin, ClipMargin, ClipMargin);
+    const QRectF bounds = ClipBounds();
     auto angleOf = [&](QPointF p) { return std::atan2(-(p.y() - centre.y()), p.x() - centre.x()); };
     double middle = angleOf(bounds.center());
     double low = -std::numbers::pi, high = std::numbers::pi;
@@ -391,11 +406,11 @@ void RasterSurface::DrawLargeArc(QPainter& painter, QPointF centre, double radiu
 
 void RasterSurface::SetPixel(double u, double v, Colour colour)
 {
-    if (image_.isNull() || pixelsPerU_ == 0)
+    if (pixelsPerU_ == 0)
         return;
     QPointF p = ToPixels(u, v);
     // Not-a-number fails every comparison.
-    if (!(p.x() >= 0 && p.x() < image_.width() && p.y() >= 0 && p.y() < image_.height()))
+    if (!(p.x() >= 0 && p.x() < imageWidth_ && p.y() >= 0 && p.y() < imageHeight_))
         return;
     int x = PixelIndex(p.x()), y = PixelIndex(p.y());
     if (mode_ == DrawMode::Copy) {

@@ -70,6 +70,8 @@ public:
 private:
     // Continuous pixel coordinates of a model point: pixel (i, j) covers [i, i + 1) x [j, j + 1).
     QPointF ToPixels(double u, double v) const;
+    // The image grown by the clip margin, in those coordinates.
+    QRectF ClipBounds() const;
     // The painter, begun on first use and kept open across primitives (a begin per primitive
     // would cost more than most primitives); null while there is nothing to draw on.
     QPainter* Painter();
@@ -104,6 +106,7 @@ private:
     ArcParameters arcParameters_;
     ModelWindow window_;
     PaneLayout layout_ { 0, 0, 0, 0 };
+    int imageWidth_ = 0, imageHeight_ = 0; // of image_, 0 x 0 while it is null
     double pixelsPerU_ = 0; // 0 while the window or the image is unusable
     double pixelsPerV_ = 0;
     Colour back_ = Rgb(0, 0, 0);
