@@ -96,16 +96,19 @@ namespace {
     }
     BENCHMARK(OptionChangeRedraw)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
-    // The view set-up of a check with a picture (trazor-check --png): new panes, the standard
-    // view of a 1000 x 700 viewport and the reset before the run, up to the first pixel the run
-    // draws. The path surface is new each time, as in a new process.
+    // The view set-up of a check with a picture, as trazor-check --png does it: new panes, the
+    // standard view of a 1000 x 700 viewport placed and the reset before the run (which draws
+    // the background), up to the first pixel the run draws. The path surface is new each time,
+    // as in a new process.
     void StandardViewOnNewPanes(benchmark::State& state)
     {
         HeadlessHost host(DecodeProgram(bench::GenerateLatheProgram(10)).text);
+        const Viewport viewport = ViewportOfPixels(1000, 700);
         for (auto _ : state) {
             auto panes = std::make_unique<PathPanes>();
             Interpreter in(panes->trace, panes->xScale, panes->zScale, host);
-            StartUp(in, SettingsValues {}, { .standardView = ViewportOfPixels(1000, 700) });
+            StartUp(in, SettingsValues {});
+            PlaceStandardView(in, viewport.width, viewport.height);
             in.st.BatchRun = true;
             mnuReset_Click(in);
             in.st.BatchRun = false;
