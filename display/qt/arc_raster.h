@@ -1,6 +1,6 @@
 // Arcs written straight into a 32-bit image's rows, pixel for pixel as the painter draws them.
-// The painter draws an arc by building a painter path (the start point, then up to four cubic
-// curves that approximate the quarter circles), and its one-pixel stroker flattens the curves
+// The painter draws an arc by building a painter path (the start point, then cubic curves that
+// approximate the quarter circles: arc_curves.h), and its one-pixel stroker flattens the curves
 // into chords and steps each chord in 26.6 fixed point, taking care at the joins that no pixel
 // is set twice and none is missed. Here the same curves are made with the same arithmetic, and
 // flattened and stepped the same way, so the pixels are the same; what goes away is the path
@@ -8,31 +8,14 @@
 // arcs a run draws.
 #pragma once
 
+#include "display/qt/arc_curves.h"
 #include "display/qt/line_raster.h"
 
 #include <QPointF>
 
-#include <array>
 #include <cstdint>
 
 namespace trazor {
-
-// The curve parameters of the angles the last arcs started and ended at (within their quarter
-// circle). Working one out takes a sine, a cosine and four Newton steps, half the cost of a small
-// arc; the same angles come back from arc to arc (every corner of a contour turned the same way,
-// every pass of a cycle), so a surface keeps the last ones it met.
-class ArcParameters {
-public:
-    double ForAngle(double angle); // degrees, 0 to 90
-
-private:
-    struct Entry {
-        std::uint64_t angleBits = 0;
-        double parameter = 0;
-        bool used = false;
-    };
-    std::array<Entry, 256> entries_ {}; // indexed by the top 8 bits of a hash
-};
 
 // Sets to `pixel` the pixels that QPainter::drawPath sets for a path made by arcMoveTo and arcTo
 // on the square of half side `radius` about `centre` (painter coordinates: integers on pixel
