@@ -1,6 +1,6 @@
 // The arcs of the raster surface against the painter path they replace, on many random arcs:
 //     arc_check [ARCS [SEED]]      (default 1000000 arcs, seed 1)
-// Prints the counts; exits 1 when any arc differs in a single byte.
+// Prints the counts; exits 1 when any arc differs in a single byte or its path in a single bit.
 #include "display/arc_differential.h"
 
 #include <QGuiApplication>
@@ -17,7 +17,8 @@ int main(int argc, char** argv)
     const trazor::arccheck::Counts counts = trazor::arccheck::CompareRandomArcs(arcs, seed);
     std::printf("arcs compared: %ld (solid in copy mode: %ld, leaving pixels set: %ld), differences: %ld\n",
         counts.arcs, counts.solidCopy, counts.visible, counts.differences);
-    if (counts.differences > 0)
+    std::printf("paths compared: %ld, differences: %ld\n", counts.paths, counts.pathDifferences);
+    if (!counts.firstDifference.empty())
         std::printf("first difference: %s\n", counts.firstDifference.c_str());
-    return counts.differences > 0 ? 1 : 0;
+    return counts.differences > 0 || counts.pathDifferences > 0 ? 1 : 0;
 }

@@ -74,7 +74,7 @@ namespace {
             return 0;
         if (FuzzyCompare(angle, 90.0))
             return 1;
-        double radians = PainterPi * angle / 180;
+        double radians = angle * (PainterPi / 180);
         double cosAngle = std::cos(radians);
         double sinAngle = std::sin(radians);
         // Two Newton steps each way from a linear guess, then the mean.

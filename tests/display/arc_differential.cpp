@@ -1,5 +1,6 @@
 #include "display/arc_differential.h"
 
+#include "display/qt/arc_curves.h"
 #include "display/qt/raster_surface.h"
 
 #include <QImage>
@@ -13,6 +14,8 @@
 #include <cstring>
 #include <numbers>
 #include <random>
+#include <utility>
+#include <vector>
 
 namespace trazor::arccheck {
 
@@ -154,6 +157,40 @@ namespace {
         painter.drawPath(path);
     }
 
+    bool SamePath(const Arc& arc, ArcParameters& parameters)
+    {
+        const QPointF c = QPointF(arc.u, arc.v) - QPointF(0.5, 0.5);
+        const double startDegrees = arc.start * 180 / std::numbers::pi;
+        const double sweepDegrees = Span(arc) * 180 / std::numbers::pi;
+        const ArcPath path = MakeArcPath(c, arc.radius, startDegrees, sweepDegrees, parameters);
+        const QRectF square(c.x() - arc.radius, c.y() - arc.radius, 2 * arc.radius, 2 * arc.radius);
+        QPainterPath painterPath;
+        painterPath.arcMoveTo(square, startDegrees);
+        painterPath.arcTo(square, startDegrees, sweepDegrees);
+        std::vector<std::pair<QPainterPath::ElementType, QPointF>> elements;
+        if (path.hasLine || path.curvePoints > 0) {
+            elements.push_back({ QPainterPath::MoveToElement, path.start });
+            if (path.hasLine)
+                elements.push_back({ QPainterPath::LineToElement, path.lineEnd });
+            for (int i = 0; i < path.curvePoints; ++i)
+                elements.push_back(
+                    { i % 3 == 0 ? QPainterPath::CurveToElement : QPainterPath::CurveToDataElement,
+                        path.curves[static_cast<std::size_t>(i)] });
+        }
+        // The painter path of its start point alone is empty to the painter.
+        if (elements.empty())
+            return painterPath.isEmpty();
+        if (painterPath.elementCount() != static_cast<int>(elements.size()))
+            return false;
+        for (int i = 0; i < painterPath.elementCount(); ++i) {
+            const QPainterPath::Element e = painterPath.elementAt(i);
+            const auto& [type, point] = elements[static_cast<std::size_t>(i)];
+            if (e.type != type || e.x != point.x() || e.y != point.y())
+                return false;
+        }
+        return true;
+    }
+
     bool SameBytes(const QImage& a, const QImage& b)
     {
         if (a.size() != b.size() || a.format() != b.format())
@@ -191,6 +228,7 @@ Counts CompareRandomArcs(long arcs, std::uint64_t seed)
 {
     Random random(seed);
     Counts counts;
+    ArcParameters parameters;
     const Colour back = Rgb(0, 0, 64);
     const Colour colours[] = { Rgb(255, 255, 255), Rgb(255, 0, 0), Rgb(0, 200, 90) };
     for (const Size size : Sizes) {
@@ -219,8 +257,16 @@ Counts CompareRandomArcs(long arcs, std::uint64_t seed)
             ++counts.arcs;
             counts.solidCopy += Span(arc) < TwoPi && !arc.dotted && !arc.xorMode;
             counts.visible += AnySet(reference, qRgb(0, 0, 64));
-            if (!SameBytes(drawn, reference) && counts.differences++ == 0)
-                counts.firstDifference = Describe(arc, size);
+            const bool samePixels = SameBytes(drawn, reference);
+            counts.differences += !samePixels;
+            bool samePath = true;
+            if (Span(arc) < TwoPi) {
+                ++counts.paths;
+                samePath = SamePath(arc, parameters);
+                counts.pathDifferences += !samePath;
+            }
+            if ((!samePixels || !samePath) && counts.firstDifference.empty())
+                counts.firstDifference = Describe(arc, size) + (samePixels ? " (path)" : " (pixels)");
         }
     }
     return counts;

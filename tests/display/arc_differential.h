@@ -16,7 +16,11 @@ struct Counts {
     long solidCopy = 0; // of them, solid arcs in copy mode: those the surface writes itself
     long visible = 0; // of them, leaving some pixel set
     long differences = 0;
-    std::string firstDifference; // the arguments of the first arc that differed
+    // The path of every arc under the whole circle against the painter path's, element by
+    // element to the last bit: the pixels can hide a point that moved by a rounding.
+    long paths = 0;
+    long pathDifferences = 0;
+    std::string firstDifference; // the arguments of the first arc that differed either way
 };
 
 // Draws `arcs` random arcs from `seed` both ways on panes of a few sizes and compares them.

@@ -408,6 +408,8 @@ namespace {
     {
         const arccheck::Counts counts = arccheck::CompareRandomArcs(4000, 7);
         EXPECT_EQ(counts.differences, 0) << counts.firstDifference;
+        EXPECT_EQ(counts.pathDifferences, 0) << counts.firstDifference;
+        EXPECT_GT(counts.paths, counts.arcs / 2);
         EXPECT_GT(counts.solidCopy, counts.arcs / 2);
         EXPECT_GT(counts.visible, counts.arcs / 4); // the check is not of empty panes
     }
