@@ -37,10 +37,11 @@ package: build
 # Benchmarks build in their own optimised tree.
 bench: setup
 	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRAZOR_BENCH=ON >/dev/null
-	@cmake --build build-bench -j$(JOBS) --target interpreter_bench long_block_bench raster_bench editor_bench window_bench message_list_bench move_index_bench generate-program trazor-check
+	@cmake --build build-bench -j$(JOBS) --target interpreter_bench long_block_bench raster_bench arc_check editor_bench window_bench message_list_bench move_index_bench generate-program trazor-check
 	@build-bench/bench/interpreter_bench
 	@build-bench/bench/long_block_bench --benchmark_min_time=0.05
 	@build-bench/bench/raster_bench
+	@build-bench/bench/arc_check
 	@build-bench/bench/editor_bench
 	@build-bench/bench/window_bench
 	@build-bench/bench/message_list_bench

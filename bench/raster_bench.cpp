@@ -96,6 +96,50 @@ namespace {
     }
     BENCHMARK(OptionChangeRedraw)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
+    // The view set-up of a check with a picture, as trazor-check --png does it: new panes, the
+    // standard view of a 1000 x 700 viewport placed and the reset before the run (which draws
+    // the background), up to the first pixel the run draws. The path surface is new each time,
+    // as in a new process.
+    void StandardViewOnNewPanes(benchmark::State& state)
+    {
+        HeadlessHost host(DecodeProgram(bench::GenerateLatheProgram(10)).text);
+        const Viewport viewport = ViewportOfPixels(1000, 700);
+        for (auto _ : state) {
+            auto panes = std::make_unique<PathPanes>();
+            Interpreter in(panes->trace, panes->xScale, panes->zScale, host);
+            StartUp(in, SettingsValues {});
+            PlaceStandardView(in, viewport.width, viewport.height);
+            in.st.BatchRun = true;
+            mnuReset_Click(in);
+            in.st.BatchRun = false;
+            panes->trace.SetPixel(0, 0, 0);
+            benchmark::DoNotOptimize(panes->trace.Image().constBits());
+        }
+    }
+    BENCHMARK(StandardViewOnNewPanes)->Unit(benchmark::kMillisecond);
+
+    // The arcs of a generated program's finishing passes (radius 2 and 3 mm, quarter circles at
+    // the scale of the standard view), 100000 of them on the path surface.
+    void ArcsOnRasterPanes(benchmark::State& state)
+    {
+        HeadlessHost host(DecodeProgram(bench::GenerateLatheProgram(10)).text);
+        auto panes = std::make_unique<PathPanes>();
+        Interpreter in(panes->trace, panes->xScale, panes->zScale, host);
+        StartUp(in, SettingsValues {}, { .standardView = ViewportOfPixels(1000, 700) });
+        const ModelWindow m = in.Trace.GetModelWindow();
+        for (auto _ : state) {
+            for (int i = 0; i < 100000; ++i) {
+                const double u = m.left + m.width * (0.3 + 0.4 * (i % 997) / 997.0);
+                const double v = m.top + m.height * (0.3 + 0.4 * (i % 991) / 991.0);
+                const double start = (i % 4) * 1.5707963267948966 + (i % 7) * 1e-3;
+                in.Trace.Arc(u, v, i % 2 ? 2.0 : 3.0, start, start + 1.5707963267948966, 0x00FFFF);
+            }
+        }
+        state.counters["arcs/s"] = benchmark::Counter(
+            100000.0 * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    }
+    BENCHMARK(ArcsOnRasterPanes)->Unit(benchmark::kMillisecond);
+
 } // namespace
 } // namespace trazor
 

@@ -1,5 +1,6 @@
 #include "cli/picture_output.h"
 #include "display/qt/picture.h"
+#include "display/view.h"
 #include "interpreter/start_up.h"
 
 #include <QGuiApplication>
@@ -25,8 +26,10 @@ std::string RunWithPicture(CheckHost& host, const SettingsValues& settings,
     }
     auto panes = std::make_unique<PathPanes>();
     Interpreter in(panes->trace, panes->xScale, panes->zScale, host);
-    if (ViewError error = StartUp(in, settings, { .standardView = ViewportOfPixels(widthPx, heightPx) });
-        error != ViewError::None)
+    StartUp(in, settings);
+    // The run's reset draws the background on the placed panes.
+    const Viewport viewport = ViewportOfPixels(widthPx, heightPx);
+    if (ViewError error = PlaceStandardView(in, viewport.width, viewport.height); error != ViewError::None)
         return "the soft limits give no usable view (error " + std::to_string(static_cast<int>(error)) + ")";
     switches(in.st);
     result = RunCheck(in, host);

@@ -12,6 +12,14 @@ namespace trazor {
 
 ViewError ApplyStandardView(Interpreter& in, double viewportWidth, double viewportHeight)
 {
+    const ViewError error = PlaceStandardView(in, viewportWidth, viewportHeight);
+    if (error == ViewError::None)
+        RedrawBackground(in);
+    return error;
+}
+
+ViewError PlaceStandardView(Interpreter& in, double viewportWidth, double viewportHeight)
+{
     const auto& st = in.st;
     if (!(viewportWidth > 0 && viewportHeight > 0))
         return ViewError::DivisionByZero;
@@ -53,8 +61,6 @@ ViewError ApplyStandardView(Interpreter& in, double viewportWidth, double viewpo
     // other.
     in.Xscale.SetModelWindow({ 0, scaleTop, static_cast<float>(xRuler.width), scaleHeight });
     in.Zscale.SetModelWindow({ scaleLeft, 0, scaleWidth, static_cast<float>(zRuler.height) });
-
-    RedrawBackground(in);
     return ViewError::None;
 }
 

@@ -33,6 +33,9 @@ enum class ViewError : int {
 // the viewport shows the Z stroke of the soft limits across its width with the X minus limit on
 // its bottom edge; then redraws the background. Running the program again is the caller's part.
 ViewError ApplyStandardView(Interpreter& in, double viewportWidth, double viewportHeight);
+// The same without the background, for a caller that resets (and so redraws it) right after:
+// trazor-check, whose run starts with a reset, draws the background once instead of twice.
+ViewError PlaceStandardView(Interpreter& in, double viewportWidth, double viewportHeight);
 
 // The standard-view command for the viewport as the window has just laid it out: the pressed
 // look of its toolbar button, the standard view, then the program reset and, with automatic

@@ -55,14 +55,17 @@ void DrawPixelLine(
         // q(k) >= qLow  <=>  2 k a >= 2 n qLow - c
         first = std::max(first, (2 * n * qLow - c + 2 * a - 1) / (2 * a));
     }
-    if (a > 0) // q(k) <= qHigh  <=>  2 k a <= 2 n (qHigh + 1) - c - 1
+    // q(k) <= qHigh  <=>  2 k a <= 2 n (qHigh + 1) - c - 1; no step is cut off when the line
+    // ends inside (q(k) <= a <= qHigh), which spares the division for most lines.
+    if (a > qHigh)
         last = std::min(last, (2 * n * (qHigh + 1) - c - 1) / (2 * a));
     if (first > last)
         return;
 
     // Bresenham from the first step inside: `error` is 2 k a + c less 2 n q(k), in [0, 2 n).
+    // A line that starts inside starts at q(0) = 0 with the error c (< 2 n): no division.
     const std::int64_t start = 2 * first * a + c;
-    const std::int64_t q = start / (2 * n);
+    const std::int64_t q = first == 0 ? 0 : start / (2 * n);
     std::int64_t error = start - 2 * n * q;
     const std::int64_t major = major0 + majorSign * first, minor = minor0 + minorSign * q;
     std::ptrdiff_t index = shallow ? minor * image.stride + major : major * image.stride + minor;

@@ -1,6 +1,7 @@
 #include "display/qt/picture.h"
 
 #include "base/atomic_file.h"
+#include "display/qt/png_writer.h"
 
 #include <QFile>
 #include <QImageWriter>
@@ -45,10 +46,15 @@ bool SavePicture(const QImage& picture, const QString& path)
         QFile file(QFile::decodeName(temporary.c_str()));
         if (!file.open(QIODevice::WriteOnly))
             return false;
-        QImageWriter writer(&file, "png");
+        if (const std::optional<QByteArray> png = EncodePng(picture)) {
+            if (file.write(*png) != png->size())
+                return false;
+        } else {
+            QImageWriter writer(&file, "png");
+            if (!writer.write(picture))
+                return false;
+        }
         // The last buffered bytes go out at close, which must succeed as well.
-        if (!writer.write(picture))
-            return false;
         file.close();
         return file.error() == QFileDevice::NoError;
     };

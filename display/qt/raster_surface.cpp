@@ -73,6 +73,11 @@ namespace {
 
 } // namespace
 
+QRectF RasterSurface::ClipBounds() const
+{
+    return { -ClipMargin, -ClipMargin, imageWidth_ + 2 * ClipMargin, imageHeight_ + 2 * ClipMargin };
+}
+
 QPointF RasterSurface::ToPixels(double u, double v) const
 {
     return { (u - window_.left) * pixelsPerU_, (v - window_.top) * pixelsPerV_ };
@@ -99,14 +104,17 @@ void RasterSurface::SetLayout(const PaneLayout& layout)
     if (w != image_.width() || h != image_.height() || image_.devicePixelRatio() != ratio_) {
         EndPainting();
         image_ = QImage();
+        pendingFill_.reset();
         if (possible)
             image_ = QImage(w, h, QImage::Format_RGB32);
         if (!image_.isNull()) {
             image_.setDevicePixelRatio(ratio_);
-            image_.fill(ToQColor(back_));
+            pendingFill_ = ToRgb(back_);
         }
     }
     bool made = !image_.isNull();
+    imageWidth_ = made ? image_.width() : 0;
+    imageHeight_ = made ? image_.height() : 0;
     auto snap = [twipsPerPixel](double twips) {
         return std::isfinite(twips) ? std::round(twips / twipsPerPixel) * twipsPerPixel : 0;
     };
@@ -159,11 +167,20 @@ const QFontMetricsF& RasterSurface::Metrics() const
     return *metrics_;
 }
 
+void RasterSurface::FillIfCleared() const
+{
+    if (!pendingFill_)
+        return;
+    image_.fill(*pendingFill_);
+    pendingFill_.reset();
+}
+
 QPainter* RasterSurface::Painter()
 {
     if (image_.isNull())
         return nullptr;
     if (!painter_) {
+        FillIfCleared();
         painter_.emplace(&image_);
         painter_->setRenderHint(QPainter::Antialiasing, false);
         painter_->setRenderHint(QPainter::TextAntialiasing, false);
@@ -183,6 +200,7 @@ QPainter* RasterSurface::Painter()
 const PixelRows& RasterSurface::Pixels()
 {
     if (!pixels_.pixels && !image_.isNull()) {
+        FillIfCleared();
         // RGB32 rows are whole pixels long.
         pixels_ = { reinterpret_cast<std::uint32_t*>(image_.bits()), image_.bytesPerLine() / 4,
             image_.width(), image_.height() };
@@ -224,24 +242,33 @@ void RasterSurface::Clear()
 {
     EndPainting();
     if (!image_.isNull())
-        image_.fill(ToQColor(back_));
+        pendingFill_ = ToRgb(back_);
 }
 
 const QImage& RasterSurface::Image() const
 {
     EndPainting();
+    FillIfCleared();
     return image_;
 }
 
 void RasterSurface::Line(double u1, double v1, double u2, double v2, Colour colour)
 {
     lastU_ = u2, lastV_ = v2;
-    if (image_.isNull() || pixelsPerU_ == 0)
+    if (pixelsPerU_ == 0)
         return;
     QPointF a = ToPixels(u1, v1), b = ToPixels(u2, v2);
-    QRectF bounds = QRectF(image_.rect()).adjusted(-ClipMargin, -ClipMargin, ClipMargin, ClipMargin);
-    if (!Finite(a) || !Finite(b) || !ClipSegment(a, b, bounds))
+    const QRectF bounds = ClipBounds();
+    auto inside = [&](QPointF p) {
+        return p.x() >= bounds.left() && p.x() <= bounds.right() && p.y() >= bounds.top()
+            && p.y() <= bounds.bottom();
+    };
+    if (inside(a) && inside(b)) {
+        // What the clipping gives such a line (t from 0 to 1), without its divisions.
+        b = a + QPointF(b.x() - a.x(), b.y() - a.y());
+    } else if (!Finite(a) || !Finite(b) || !ClipSegment(a, b, bounds)) {
         return;
+    }
     // Ends far beyond the image (past 2^53 pixels) are clipped no closer than the doubles' spacing
     // out there; held a pixel beyond the clip they stay small. Ends of nearer lines are within it.
     auto pixel = [&](QPointF p) {
@@ -286,8 +313,7 @@ void RasterSurface::Circle(double u, double v, double radius, Colour colour)
 
 void RasterSurface::Arc(double u, double v, double radius, double start, double end, Colour colour)
 {
-    QPainter* painter = Painter();
-    if (!painter || pixelsPerU_ == 0)
+    if (pixelsPerU_ == 0)
         return;
     // The radius is in horizontal model units; the pane's millimetres are square.
     double r = std::fabs(radius * pixelsPerU_);
@@ -295,7 +321,7 @@ void RasterSurface::Arc(double u, double v, double radius, double start, double 
     if (!Finite(centre) || !std::isfinite(r) || !std::isfinite(start) || !std::isfinite(end))
         return;
     // Nothing to draw when the circle misses the image or encloses it whole.
-    QRectF bounds = QRectF(image_.rect()).adjusted(-ClipMargin, -ClipMargin, ClipMargin, ClipMargin);
+    const QRectF bounds = ClipBounds();
     double nearX = std::clamp(centre.x(), bounds.left(), bounds.right()) - centre.x();
     double nearY = std::clamp(centre.y(), bounds.top(), bounds.bottom()) - centre.y();
     double farX = std::max(std::fabs(bounds.left() - centre.x()), std::fabs(bounds.right() - centre.x()));
@@ -312,21 +338,29 @@ void RasterSurface::Arc(double u, double v, double radius, double start, double 
         Stamp(stamps_.Circle(r, centre - QPointF(pixel)), pixel.x(), pixel.y(), colour);
         return;
     }
+    const QPointF c = PainterPoint(centre);
+    const double startDegrees = start * 180 / std::numbers::pi;
+    const double spanDegrees = span * 180 / std::numbers::pi;
+    // The arcs of a run (solid, in copy mode) are written straight into the pixels, the same
+    // ones the painter's path of the arc gives; the rest go through the painter.
+    if (span < TwoPi && r <= LargeRadius && style_ == LineStyle::Solid && mode_ == DrawMode::Copy
+        && image_.devicePixelRatio() == 1
+        && DrawPixelArc(Pixels(), c, r, startDegrees, spanDegrees, ToRgb(colour), arcParameters_))
+        return;
+    QPainter* painter = Painter();
     UsePen(*painter, colour, style_);
     if (r > LargeRadius) {
         DrawLargeArc(*painter, centre, r, start, span);
         return;
     }
-    QPointF c = PainterPoint(centre);
     if (span >= TwoPi) {
         painter->drawEllipse(c, r, r);
         return;
     }
     QRectF square(c.x() - r, c.y() - r, 2 * r, 2 * r);
-    double startDegrees = start * 180 / std::numbers::pi;
     QPainterPath path;
     path.arcMoveTo(square, startDegrees);
-    path.arcTo(square, startDegrees, span * 180 / std::numbers::pi);
+    path.arcTo(square, startDegrees, spanDegrees);
     painter->drawPath(path);
 }
 
@@ -334,7 +368,7 @@ void RasterSurface::DrawLargeArc(QPainter& painter, QPointF centre, double radiu
 {
     // Seen from a centre outside the image, the circle can only be visible at the angles between
     // the image's corners; from a centre inside it, at any angle.
-    QRectF bounds = QRectF(image_.rect()).adjusted(-ClipMargin, -ClipMargin, ClipMargin, ClipMargin);
+    const QRectF bounds = ClipBounds();
     auto angleOf = [&](QPointF p) { return std::atan2(-(p.y() - centre.y()), p.x() - centre.x()); };
     double middle = angleOf(bounds.center());
     double low = -std::numbers::pi, high = std::numbers::pi;
@@ -372,11 +406,11 @@ void RasterSurface::DrawLargeArc(QPainter& painter, QPointF centre, double radiu
 
 void RasterSurface::SetPixel(double u, double v, Colour colour)
 {
-    if (image_.isNull() || pixelsPerU_ == 0)
+    if (pixelsPerU_ == 0)
         return;
     QPointF p = ToPixels(u, v);
     // Not-a-number fails every comparison.
-    if (!(p.x() >= 0 && p.x() < image_.width() && p.y() >= 0 && p.y() < image_.height()))
+    if (!(p.x() >= 0 && p.x() < imageWidth_ && p.y() >= 0 && p.y() < imageHeight_))
         return;
     int x = PixelIndex(p.x()), y = PixelIndex(p.y());
     if (mode_ == DrawMode::Copy) {

@@ -6,6 +6,7 @@
 // (10 pt: 13 px); it needs a QGuiApplication (the offscreen platform serves for headless use).
 #pragma once
 
+#include "display/qt/arc_raster.h"
 #include "display/qt/line_raster.h"
 #include "display/qt/pixel_stamps.h"
 #include "display/surface.h"
@@ -69,6 +70,8 @@ public:
 private:
     // Continuous pixel coordinates of a model point: pixel (i, j) covers [i, i + 1) x [j, j + 1).
     QPointF ToPixels(double u, double v) const;
+    // The image grown by the clip margin, in those coordinates.
+    QRectF ClipBounds() const;
     // The painter, begun on first use and kept open across primitives (a begin per primitive
     // would cost more than most primitives); null while there is nothing to draw on.
     QPainter* Painter();
@@ -80,6 +83,11 @@ private:
     void UsePen(QPainter& painter, Colour colour, LineStyle style);
     // Ends the painter and lets go of the pixels, before the image is handed out, filled or replaced.
     void EndPainting() const;
+    // Does the fill a clear (or a new image) asked for, before anything is drawn on the image or
+    // it is handed out. The view set-up clears the pane more than once before it draws (a new
+    // image, then the background, then the reset of the run); filling a path surface of four
+    // viewports each way takes milliseconds, so only the last clear fills.
+    void FillIfCleared() const;
     // Writes the stamp's pixels at the pixel (x, y) in `colour`, as far as they fall inside.
     void Stamp(const PixelStamp& stamp, int x, int y, Colour colour);
     const QFontMetricsF& Metrics() const;
@@ -87,13 +95,18 @@ private:
     // the part that can be visible.
     void DrawLargeArc(QPainter& painter, QPointF centre, double radius, double start, double span);
 
-    QImage image_;
+    // Mutable for the fill that Image() may still have to do.
+    mutable QImage image_;
+    // The colour the image is to be filled with before its pixels are next used (RGB32).
+    mutable std::optional<QRgb> pendingFill_;
     mutable std::optional<QPainter> painter_;
     // Empty (null pixels) until Pixels() takes them; emptied with the painter.
     mutable PixelRows pixels_;
     PixelStamps stamps_;
+    ArcParameters arcParameters_;
     ModelWindow window_;
     PaneLayout layout_ { 0, 0, 0, 0 };
+    int imageWidth_ = 0, imageHeight_ = 0; // of image_, 0 x 0 while it is null
     double pixelsPerU_ = 0; // 0 while the window or the image is unusable
     double pixelsPerV_ = 0;
     Colour back_ = Rgb(0, 0, 0);

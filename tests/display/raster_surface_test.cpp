@@ -1,5 +1,6 @@
 // The raster surface: pixels of lines (and the line rasteriser's clipping), arcs and text, layout
 // snapping, xor boxes, and the composed picture of the standard view.
+#include "display/arc_differential.h"
 #include "display/colours.h"
 #include "display/qt/line_raster.h"
 #include "display/qt/picture.h"
@@ -399,6 +400,55 @@ namespace {
         Pane farSide;
         farSide.surface.Arc(50.5, 1e6 + 25.5, 1e6, Pi, 2 * Pi, Red);
         EXPECT_EQ(farSide.CountSet(), 0);
+    }
+
+    // The arcs written straight into the pixels against the painter path they replace, on a
+    // fixed set of random arcs (bench/arc_check runs a million).
+    TEST(RasterSurface, ArcsHaveThePixelsOfThePaintersPath)
+    {
+        const arccheck::Counts counts = arccheck::CompareRandomArcs(4000, 7);
+        EXPECT_EQ(counts.differences, 0) << counts.firstDifference;
+        EXPECT_EQ(counts.pathDifferences, 0) << counts.firstDifference;
+        EXPECT_GT(counts.paths, counts.arcs / 2);
+        EXPECT_GT(counts.solidCopy, counts.arcs / 2);
+        EXPECT_GT(counts.visible, counts.arcs / 4); // the check is not of empty panes
+    }
+
+    // A clear fills when the pixels are next used, in the colour of the clear; a later clear
+    // with nothing drawn in between wins.
+    TEST(RasterSurface, ClearsFillInTheirOwnColourBeforeTheNextDrawing)
+    {
+        Pane pane;
+        pane.surface.SetBackColour(Rgb(0, 0, 255));
+        pane.surface.Clear();
+        pane.surface.SetBackColour(Rgb(0, 255, 0)); // for the next clear only
+        pane.surface.Line(0.5, 10.5, 99.5, 10.5, Red);
+        EXPECT_EQ(pane.surface.Image().pixel(5, 5), qRgb(0, 0, 255));
+        EXPECT_EQ(pane.surface.Image().pixel(5, 10), qRgb(255, 0, 0));
+
+        const struct {
+            const char* what;
+            void (*draw)(RasterSurface&);
+            int x, y; // a pixel the drawing leaves alone
+        } drawings[] = {
+            { "nothing", [](RasterSurface&) {}, 5, 5 },
+            { "pixel", [](RasterSurface& s) { s.SetPixel(1.5, 1.5, Red); }, 5, 5 },
+            { "painter", [](RasterSurface& s) { s.Box(1.5, 1.5, 3.5, 3.5, Red); }, 5, 5 },
+            { "arc", [](RasterSurface& s) { s.Arc(50.5, 25.5, 30, 0, 1, Red); }, 5, 5 },
+        };
+        for (const auto& d : drawings) {
+            pane.surface.Clear();
+            pane.surface.SetBackColour(Rgb(255, 255, 0));
+            pane.surface.Clear();
+            d.draw(pane.surface);
+            EXPECT_EQ(pane.surface.Image().pixel(d.x, d.y), qRgb(255, 255, 0)) << d.what;
+            EXPECT_EQ(pane.surface.Image().pixel(5, 10), qRgb(255, 255, 0)) << d.what;
+            pane.surface.SetBackColour(Rgb(0, 0, 0));
+        }
+        // A new image is filled with the colour at its making.
+        pane.surface.SetBackColour(Rgb(9, 9, 9));
+        pane.surface.SetLayout({ 300, 300, 0, 0 });
+        EXPECT_EQ(pane.surface.Image().pixel(19, 19), qRgb(9, 9, 9));
     }
 
     TEST(RasterSurface, XorBoxDrawnTwiceLeavesThePictureAsItWas)
