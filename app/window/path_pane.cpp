@@ -32,7 +32,7 @@ void SurfaceWidget::paintEvent(QPaintEvent* event)
         return;
     }
     // Only the exposed part: the surface is sixteen viewports large.
-    const qreal ratio = image.devicePixelRatio();
+    const qreal ratio = surface_.DevicePixelRatio();
     const QRect source(QPoint(qFloor(area.left() * ratio), qFloor(area.top() * ratio)),
         QPoint(qCeil((area.right() + 1) * ratio) - 1, qCeil((area.bottom() + 1) * ratio) - 1));
     painter.drawImage(QRectF(area), image, QRectF(source));
@@ -58,7 +58,7 @@ void PathPane::SyncToSurfaces()
     for (auto [widget, surface] : { std::pair { trace_, &panes_.trace },
              std::pair { zScale_, &panes_.zScale }, std::pair { xScale_, &panes_.xScale } }) {
         const QImage& image = surface->Image();
-        const qreal ratio = image.isNull() ? 1 : image.devicePixelRatio();
+        const qreal ratio = surface->DevicePixelRatio();
         const QSize size = image.isNull() ? QSize(0, 0) : (QSizeF(image.size()) / ratio).toSize();
         const QPoint offset = (QPointF(surface->OffsetPixels()) / ratio).toPoint();
         const QRect geometry(offset, size);

@@ -101,16 +101,17 @@ void RasterSurface::SetLayout(const PaneLayout& layout)
     bool possible = width >= 1 && height >= 1 && width * height * 4 <= MaxImageBytes;
     int w = possible ? static_cast<int>(width) : 0;
     int h = possible ? static_cast<int>(height) : 0;
-    if (w != image_.width() || h != image_.height() || image_.devicePixelRatio() != ratio_) {
+    if (w != image_.width() || h != image_.height()) {
         EndPainting();
         image_ = QImage();
         pendingFill_.reset();
         if (possible)
             image_ = QImage(w, h, QImage::Format_RGB32);
-        if (!image_.isNull()) {
-            image_.setDevicePixelRatio(ratio_);
+        // The image keeps a pixel ratio of 1 whatever the screen's: every routine here works in
+        // device pixels, and a painter on an image of ratio 2 would scale its coordinates again.
+        // The pane that shows the image maps it to the screen with DevicePixelRatio().
+        if (!image_.isNull())
             pendingFill_ = ToRgb(back_);
-        }
     }
     bool made = !image_.isNull();
     imageWidth_ = made ? image_.width() : 0;
@@ -344,7 +345,6 @@ void RasterSurface::Arc(double u, double v, double radius, double start, double 
     // The arcs of a run (solid, in copy mode) are written straight into the pixels, the same
     // ones the painter's path of the arc gives; the rest go through the painter.
     if (span < TwoPi && r <= LargeRadius && style_ == LineStyle::Solid && mode_ == DrawMode::Copy
-        && image_.devicePixelRatio() == 1
         && DrawPixelArc(Pixels(), c, r, startDegrees, spanDegrees, ToRgb(colour), arcParameters_))
         return;
     QPainter* painter = Painter();

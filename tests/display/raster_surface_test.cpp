@@ -464,6 +464,29 @@ namespace {
         EXPECT_EQ(pane.surface.Image(), before);
     }
 
+    // On a screen of pixel ratio 2 the pane has twice the pixels; what goes through the painter
+    // (boxes, dotted arcs) lands where the direct routines (lines) put it, not twice as far out.
+    TEST(RasterSurface, PainterAndDirectDrawingAgreeOnAHighDensityScreen)
+    {
+        RasterSurface surface;
+        surface.SetDevicePixelRatio(2);
+        surface.SetLayout({ 1500, 750, 0, 0 });
+        surface.SetModelWindow({ 0, 0, 100, 50 });
+        ASSERT_EQ(surface.Image().size(), QSize(200, 100));
+        auto set = [&](int x, int y) { return (surface.Image().pixel(x, y) & 0xFFFFFF) != 0; };
+        surface.Box(20.25, 10.25, 60.25, 30.25, Red);
+        EXPECT_TRUE(set(40, 20));
+        EXPECT_TRUE(set(120, 60));
+        EXPECT_TRUE(set(80, 20));
+        EXPECT_FALSE(set(80, 80)); // where a doubled box would have its left edge
+        surface.SetLineStyle(LineStyle::Dotted);
+        surface.Arc(50, 25, 10, 0, Pi, Red); // through the painter: dotted
+        int onTop = 0;
+        for (int x = 95; x <= 105; ++x)
+            onTop += set(x, 29) || set(x, 30) || set(x, 31);
+        EXPECT_GT(onTop, 0);
+    }
+
     // `text` drawn by the surface at 10 pt and by a plain painter with the same font and place.
     std::pair<QImage, QImage> SurfaceAndPainterText(const char* text)
     {
