@@ -5,6 +5,7 @@
 #include "interpreter/block_reading.h"
 #include "interpreter/messages.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -125,19 +126,41 @@ namespace {
         return true;
     }
 
-    // Comment: skips to the closing ")", which may lie in a later block.
+    // Comment: skips to the closing ")", which may lie in a later block; without one the position
+    // ends just past the end of the block.
     void SkipComment(InterpreterState& st, int length)
     {
         st.InComment = true;
-        for (;;) {
-            ++st.ScanPos;
-            if (st.ScanPos > length)
-                return;
-            if (CharAt(st, st.ScanPos) == u')') {
-                st.InComment = false;
-                return;
-            }
+        const std::size_t close = st.BlockText.find(u')', static_cast<std::size_t>(st.ScanPos));
+        if (close == std::u16string::npos) {
+            st.ScanPos = length + 1;
+            return;
         }
+        st.ScanPos = static_cast<int>(close) + 1;
+        st.InComment = false;
+    }
+
+    // The value of a G word's text: plain digits, the usual form, as an integer; anything else as
+    // NumericValue reads it.
+    double GCodeValue(std::u16string_view text)
+    {
+        if (text.empty() || text.size() > 9)
+            return NumericValue(text);
+        int value = 0;
+        for (char16_t c : text) {
+            if (c < u'0' || c > u'9')
+                return NumericValue(text);
+            value = value * 10 + (c - u'0');
+        }
+        return value;
+    }
+
+    // The characters a number text takes after its letter, from `first` (0-based) on: the end of
+    // the text, copied once.
+    void TakeNumberText(InterpreterState& st, std::size_t first, std::size_t end)
+    {
+        st.WordText.assign(st.BlockText, first, end - first);
+        st.ScanPos = static_cast<int>(end);
     }
 
     void ReadAddressWord(Interpreter& in, char16_t c, ScannedAxes& axes)
@@ -220,35 +243,35 @@ namespace {
 void ReadGNumber(Interpreter& in)
 {
     auto& st = in.st;
-    const int length = static_cast<int>(st.BlockText.size());
-    st.WordText.clear();
-    ++st.ScanPos;
-    while (st.ScanPos <= length && InNumberRange(CharAt(st, st.ScanPos))) {
-        st.WordText += CharAt(st, st.ScanPos);
-        ++st.ScanPos;
-    }
-    --st.ScanPos;
+    const std::u16string& text = st.BlockText;
+    const std::size_t first
+        = static_cast<std::size_t>(std::clamp<int>(st.ScanPos, 0, static_cast<int>(text.size())));
+    std::size_t end = first;
+    while (end < text.size() && InNumberRange(text[end]))
+        ++end;
+    TakeNumberText(st, first, end);
 }
 
 void ReadNumberText(Interpreter& in)
 {
     auto& st = in.st;
-    const int length = static_cast<int>(st.BlockText.size());
-    st.WordText.clear();
+    const std::u16string& text = st.BlockText;
+    const std::size_t first
+        = static_cast<std::size_t>(std::clamp<int>(st.ScanPos, 0, static_cast<int>(text.size())));
+    // Up to a blank, or past the number to the first character that cannot continue it; what
+    // stands before the number (a letter of the program name, say) belongs to the text.
     bool started = false;
-    ++st.ScanPos;
-    while (st.ScanPos <= length) {
-        char16_t c = CharAt(st, st.ScanPos);
+    std::size_t end = first;
+    for (; end < text.size(); ++end) {
+        const char16_t c = text[end];
         if (c == u' ' || c == u'\t')
             break;
         if (InNumberRange(c))
             started = true;
         else if (started)
             break;
-        st.WordText += c;
-        ++st.ScanPos;
     }
-    --st.ScanPos;
+    TakeNumberText(st, first, end);
 }
 
 ScannedAxes ScanBlock(Interpreter& in)
@@ -262,8 +285,11 @@ ScannedAxes ScanBlock(Interpreter& in)
         return axes;
     }
 
+    const char16_t* const text = st.BlockText.data();
     for (st.ScanPos = 1; st.ScanPos <= length; ++st.ScanPos) {
-        char16_t c = CharAt(st, st.ScanPos);
+        // Inside the block by the loop's condition; a reader that takes the rest leaves the
+        // position past the end, which ends the loop.
+        const char16_t c = text[st.ScanPos - 1];
         if (c == u'(' || st.InComment) {
             SkipComment(st, length);
             continue;
@@ -291,7 +317,7 @@ ScannedAxes ScanBlock(Interpreter& in)
             break;
         case u'G':
             ReadGNumber(in);
-            st.LastGValue = NumericValue(st.WordText);
+            st.LastGValue = GCodeValue(st.WordText);
             ApplyGWord(st, st.LastGValue);
             break;
         case u'M':

@@ -73,6 +73,9 @@ public:
     void Clear();
     // Counts lines from the top again: the text may have changed since the last block.
     void RestartLines() { lines_.Restart(); }
+    // The line of `position` from the collector's own count, so that a caller who also needs the
+    // line of every block (the checker's trace) and the messages count the text once between them.
+    int LineOf(std::u16string_view text, std::int32_t position) { return lines_.LineOf(text, position); }
     // The last message waiting for its block, or null.
     const std::string* LastPending() const { return pending_.empty() ? nullptr : &pending_.back(); }
 

@@ -10,7 +10,10 @@
 #include "interpreter/messages.h"
 #include "interpreter/reset_values.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 namespace trazor {
 
@@ -118,13 +121,37 @@ namespace {
         } while (st.NextBlockStart < goal + 1);
     }
 
+    // Index of the first CR at or after `i`, or the size of the text. Four units are looked at a
+    // time: a zero-unit test of the units XOR CR flags the lowest CR exactly (a borrow may flag
+    // units above it, which are not looked at).
+    std::size_t NextCarriageReturn(const char16_t* text, std::size_t size, std::size_t i)
+    {
+        if constexpr (std::endian::native == std::endian::little) {
+            constexpr std::uint64_t ones = 0x0001000100010001;
+            constexpr std::uint64_t highs = ones * 0x8000;
+            for (; size - i >= 4; i += 4) {
+                std::uint64_t units;
+                std::memcpy(&units, text + i, sizeof units);
+                const std::uint64_t v = units ^ (ones * u'\r');
+                if (const std::uint64_t cr = (v - ones) & ~v & highs)
+                    return i + static_cast<std::size_t>(std::countr_zero(cr) / 16);
+            }
+        }
+        while (i < size && text[i] != u'\r')
+            ++i;
+        return i;
+    }
+
     // 1-based position of the first CR LF at or after `from`, 0 when there is none.
     std::int32_t FindLineEnd(const std::u16string& text, std::int32_t from)
     {
-        if (from < 1)
-            from = 1;
-        for (std::size_t i = static_cast<std::size_t>(from) - 1; i + 1 < text.size(); ++i) {
-            if (text[i] == u'\r' && text[i + 1] == u'\n')
+        const std::size_t size = text.size();
+        std::size_t i = from < 1 ? 0 : static_cast<std::size_t>(from) - 1;
+        for (; i < size; ++i) {
+            i = NextCarriageReturn(text.data(), size, i);
+            if (i + 1 >= size)
+                return 0;
+            if (text[i + 1] == u'\n')
                 return static_cast<std::int32_t>(i + 1);
         }
         return 0;

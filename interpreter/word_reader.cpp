@@ -4,6 +4,7 @@
 #include "base/number_format.h"
 #include "interpreter/block_reading.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace trazor {
@@ -43,47 +44,121 @@ namespace {
 
     // A plain decimal of at most six significant digits between 1e-3 and 1e6 comes back from a
     // 32-bit float and its seven-digit text unchanged, so its text and value follow from the
-    // digits alone: leading and trailing zeros dropped. Writes them and returns the length, or
-    // 0 when the number is not of that kind (the general route then applies).
-    std::size_t ShortDecimal(const std::u16string& number, bool negative, char* out, double& value)
-    {
+    // digits alone: leading and trailing zeros dropped.
+    struct ShortDecimal {
         std::uint64_t digits = 0;
         int significant = 0;
-        int decimals = -1;
-        for (char16_t c : number) {
-            if (c == u'.') {
-                if (decimals >= 0)
-                    return 0;
-                decimals = 0;
-                continue;
-            }
-            if (c < u'0' || c > u'9')
-                return 0;
+        int decimals = -1; // digits after the point, -1 without a point
+
+        // Takes one more digit; false once there are too many for this route.
+        bool Add(char16_t digit)
+        {
             if (decimals >= 0)
                 ++decimals;
-            if (significant > 0 || c != u'0')
+            if (significant > 0 || digit != u'0')
                 ++significant;
-            if (significant > 6)
+            digits = digits * 10 + static_cast<std::uint64_t>(digit - u'0');
+            return significant <= 6;
+        }
+
+        // Writes the text and value; returns the length, or 0 when the number is not of this kind
+        // (the general route then applies).
+        std::size_t Write(bool negative, char16_t* out, double& value)
+        {
+            if (decimals < 0)
+                decimals = 0;
+            while (decimals > 0 && digits != 0 && digits % 10 == 0) {
+                digits /= 10;
+                --decimals;
+            }
+            static constexpr double divisors[] = { 1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10 };
+            if (digits == 0 || decimals > 10)
                 return 0;
-            digits = digits * 10 + static_cast<std::uint64_t>(c - u'0');
+            value = static_cast<double>(digits) / divisors[decimals];
+            // Below 1e-3 a float's rounding can reach the seventh digit; there the general route is
+            // taken.
+            if (value < 1e-3 || value >= 1e6)
+                return 0;
+            if (negative)
+                value = -value;
+            return WriteDecimal(digits, decimals, negative, out);
         }
-        if (decimals < 0)
-            decimals = 0;
-        while (decimals > 0 && digits != 0 && digits % 10 == 0) {
-            digits /= 10;
-            --decimals;
+    };
+
+    bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+    // Whether `c` ends a word's expression: below '*' (blank, tab, line end, "(", ")") or above '9'
+    // other than "=", "[" and "]". The characters from '*' to '9' are operators, "," and the digits
+    // and point of an operand.
+    bool EndsExpression(char16_t c) { return c < u'*' || (c > u'9' && !IsBracketOrEquals(c)); }
+
+    // The value of the accumulator as the word's text and value.
+    void SetWordFromAccumulator(InterpreterState& st, float accumulator)
+    {
+        char valueText[SingleTextCapacity];
+        const std::size_t length = SingleTextAndValue(accumulator, st.WordNumber, valueText);
+        st.WordText.resize(length);
+        std::copy(valueText, valueText + length, st.WordText.begin());
+        if (accumulator == 0)
+            st.DecimalPointSeen = true;
+    }
+
+    // The common word, read in one pass: the address, an optional sign, digits with at most one
+    // point, then a character that ends the expression or the end of the block. Gives the value,
+    // text, DecimalPointSeen and position the general route gives; returns false, having changed
+    // nothing, for any other word.
+    bool ReadPlainWord(InterpreterState& st)
+    {
+        const std::u16string& text = st.BlockText;
+        const std::size_t size = text.size();
+        if (st.ScanPos < 0 || static_cast<std::size_t>(st.ScanPos) > size)
+            return false;
+        std::size_t i = static_cast<std::size_t>(st.ScanPos); // the character after the address
+        bool negative = false;
+        if (i < size && (text[i] == u'-' || text[i] == u'+')) {
+            // A sign before anything but a digit or a point is an operator the general route reads.
+            if (i + 1 == size || !(IsDigit(text[i + 1]) || text[i + 1] == u'.'))
+                return false;
+            negative = text[i] == u'-';
+            ++i;
+        } else if (i < size && text[i] >= u'A' && text[i] <= u'Z') {
+            return false; // a statement or variable word
         }
-        static constexpr double divisors[] = { 1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10 };
-        if (digits == 0 || decimals > 10)
-            return 0;
-        value = static_cast<double>(digits) / divisors[decimals];
-        // Below 1e-3 a float's rounding can reach the seventh digit; there the general route is
-        // taken.
-        if (value < 1e-3 || value >= 1e6)
-            return 0;
-        if (negative)
-            value = -value;
-        return WriteDecimal(digits, decimals, negative, out);
+        const std::size_t number = i;
+        ShortDecimal decimal;
+        bool isShort = true;
+        for (; i < size; ++i) {
+            const char16_t c = text[i];
+            if (IsDigit(c)) {
+                if (isShort)
+                    isShort = decimal.Add(c);
+            } else if (c == u'.' && decimal.decimals < 0) {
+                decimal.decimals = 0;
+            } else {
+                break;
+            }
+        }
+        if (i < size && !EndsExpression(text[i]))
+            return false;
+
+        const bool point = decimal.decimals >= 0;
+        char16_t valueText[32];
+        const std::size_t length = isShort ? decimal.Write(negative, valueText, st.WordNumber) : 0;
+        if (length > 0) {
+            st.WordText.assign(valueText, length);
+            st.DecimalPointSeen = point;
+        } else {
+            // One operand of another kind (zero, many digits, very small or large): through the
+            // 32-bit float and its text, as the general route does. A zero operand is passed over.
+            const double value = NumericValue(std::u16string_view(text).substr(number, i - number));
+            float accumulator = 0;
+            if (value != 0)
+                accumulator = static_cast<float>(negative ? 0 - value : value);
+            st.DecimalPointSeen = point;
+            SetWordFromAccumulator(st, accumulator);
+        }
+        st.ScanPos = static_cast<int>(i);
+        return true;
     }
 
 } // namespace
@@ -91,6 +166,9 @@ namespace {
 void ReadWordValue(Interpreter& in)
 {
     auto& st = in.st;
+    if (ReadPlainWord(st))
+        return;
+
     const std::u16string& text = st.BlockText;
     const int length = static_cast<int>(text.size());
     auto at = [&](int pos) -> char16_t { return pos >= 1 && pos <= length ? text[pos - 1] : u'\0'; };
@@ -112,12 +190,8 @@ void ReadWordValue(Interpreter& in)
         return;
     }
 
-    // Whether the word is one operand with at most a leading sign: the common case, read
-    // without going through the float text.
-    int operators = 0;
-    bool leadingSign = false;
+    // The general route: an expression of operands and operators, evaluated from left to right.
     int i = st.ScanPos + 1;
-    const int first = i;
     for (;; ++i) {
         if (i > length) {
             st.ScanPos = length + 1;
@@ -128,8 +202,7 @@ void ReadWordValue(Interpreter& in)
             st.DecimalPointSeen = true;
         if (IsOperator(c)) {
             char16_t after = at(i + 1);
-            bool operandFollows
-                = (after >= u'0' && after <= u'9') || after == u'.' || after == u'[' || after == u']';
+            bool operandFollows = IsDigit(after) || after == u'.' || after == u'[' || after == u']';
             if (!operandFollows) {
                 // The expression ends at this operator; the rest of the word up to the next
                 // blank is passed over. The character right after the operator is not looked at.
@@ -139,13 +212,11 @@ void ReadWordValue(Interpreter& in)
                 st.ScanPos = k;
                 break;
             }
-            if (operators++ == 0 && i == first && (c == u'-' || c == u'+'))
-                leadingSign = true;
             Combine(accumulator, pendingOperator, NumericValue(number));
             number.clear();
             pendingOperator = c;
         }
-        if (c < u'*' || (c > u'9' && !IsBracketOrEquals(c))) {
+        if (EndsExpression(c)) {
             st.ScanPos = i;
             break;
         }
@@ -153,20 +224,8 @@ void ReadWordValue(Interpreter& in)
             number += c;
     }
 
-    char valueText[SingleTextCapacity];
-    std::size_t valueLength = 0;
-    if (operators == 0 || (operators == 1 && leadingSign)) {
-        valueLength = ShortDecimal(number, pendingOperator == u'-', valueText, st.WordNumber);
-        if (valueLength > 0)
-            accumulator = static_cast<float>(st.WordNumber);
-    }
-    if (valueLength == 0) {
-        Combine(accumulator, pendingOperator, NumericValue(number));
-        valueLength = SingleTextAndValue(accumulator, st.WordNumber, valueText);
-    }
-    st.WordText.assign(valueText, valueText + valueLength);
-    if (accumulator == 0)
-        st.DecimalPointSeen = true;
+    Combine(accumulator, pendingOperator, NumericValue(number));
+    SetWordFromAccumulator(st, accumulator);
     st.ScanPos -= 1;
 }
 
