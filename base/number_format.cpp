@@ -129,49 +129,34 @@ std::string RoundedText(double value, int decimals)
     return GeneralText(value, 15);
 }
 
-namespace {
-
-    // The text is written once, from the right, into its place: its length comes first.
-    template <typename Char>
-    std::size_t WriteDecimalText(std::uint64_t digits, int decimals, bool negative, Char* out)
-    {
-        static constexpr std::uint64_t powers[] = { 1, 10, 100, 1'000, 10'000, 100'000, 1'000'000, 10'000'000,
-            100'000'000, 1'000'000'000, 10'000'000'000, 100'000'000'000, 1'000'000'000'000,
-            10'000'000'000'000, 100'000'000'000'000, 1'000'000'000'000'000, 10'000'000'000'000'000,
-            100'000'000'000'000'000, 1'000'000'000'000'000'000, 10'000'000'000'000'000'000U };
-        int count = 1;
-        while (count < 20 && digits >= powers[count])
-            ++count;
-        // At least one digit before the point, zeros between it and the fraction ("0.005").
-        const int integerDigits = count > decimals ? count - decimals : 1;
-        const std::size_t length = (negative ? 1U : 0U) + static_cast<std::size_t>(integerDigits)
-            + (decimals > 0 ? static_cast<std::size_t>(decimals) + 1 : 0U);
-        Char* at = out + length;
-        for (int k = 0; k < decimals; ++k) {
-            *--at = static_cast<Char>('0' + digits % 10);
-            digits /= 10;
-        }
-        if (decimals > 0)
-            *--at = static_cast<Char>('.');
-        for (int k = 0; k < integerDigits; ++k) {
-            *--at = static_cast<Char>('0' + digits % 10);
-            digits /= 10;
-        }
-        if (negative)
-            *--at = static_cast<Char>('-');
-        return length;
-    }
-
-} // namespace
-
 std::size_t WriteDecimal(std::uint64_t digits, int decimals, bool negative, char* out)
 {
-    return WriteDecimalText(digits, decimals, negative, out);
-}
-
-std::size_t WriteDecimal(std::uint64_t digits, int decimals, bool negative, char16_t* out)
-{
-    return WriteDecimalText(digits, decimals, negative, out);
+    // The text is written once, from the right, into its place: its length comes first.
+    static constexpr std::uint64_t powers[] = { 1, 10, 100, 1'000, 10'000, 100'000, 1'000'000, 10'000'000,
+        100'000'000, 1'000'000'000, 10'000'000'000, 100'000'000'000, 1'000'000'000'000, 10'000'000'000'000,
+        100'000'000'000'000, 1'000'000'000'000'000, 10'000'000'000'000'000, 100'000'000'000'000'000,
+        1'000'000'000'000'000'000, 10'000'000'000'000'000'000U };
+    int count = 1;
+    while (count < 20 && digits >= powers[count])
+        ++count;
+    // At least one digit before the point, zeros between it and the fraction ("0.005").
+    const int integerDigits = count > decimals ? count - decimals : 1;
+    const std::size_t length = (negative ? 1U : 0U) + static_cast<std::size_t>(integerDigits)
+        + (decimals > 0 ? static_cast<std::size_t>(decimals) + 1 : 0U);
+    char* at = out + length;
+    for (int k = 0; k < decimals; ++k) {
+        *--at = static_cast<char>('0' + digits % 10);
+        digits /= 10;
+    }
+    if (decimals > 0)
+        *--at = '.';
+    for (int k = 0; k < integerDigits; ++k) {
+        *--at = static_cast<char>('0' + digits % 10);
+        digits /= 10;
+    }
+    if (negative)
+        *--at = '-';
+    return length;
 }
 
 namespace {

@@ -33,7 +33,6 @@ std::string SingleText(float value);
 // Writes digits / 10^decimals as a plain decimal ("-" when negative, at least one integer digit;
 // decimals 0 to 10) into `out` and returns the length.
 std::size_t WriteDecimal(std::uint64_t digits, int decimals, bool negative, char* out);
-std::size_t WriteDecimal(std::uint64_t digits, int decimals, bool negative, char16_t* out);
 // SingleText and the numeric value of that text in one step (the word reader's hot path): the
 // text goes into `buffer` of SingleTextCapacity characters and its length is returned.
 constexpr std::size_t SingleTextCapacity = 48;

@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -36,6 +37,18 @@ namespace {
         std::u16string Word()
         {
             std::u16string word(1, Pick(u"XZUWIKRFSTMGNOVYCADLPHXZXZFSMGN"));
+            if ((word[0] == u'G' || word[0] == u'M') && Chance(40)) {
+                // The codes with effects of their own, in the forms they are written in.
+                static const char16_t* const codes[] = { u"0", u"00", u"1", u"01", u"2", u"3", u"4", u"5",
+                    u"8", u"9", u"13", u"14", u"013", u"13.", u"14.5", u"19", u"20", u"28", u"30", u"31",
+                    u"32", u"33", u"40", u"41", u"42", u"50", u"55", u"64", u"65", u"71", u"75", u"76", u"90",
+                    u"91", u"92", u"94", u"95", u"96", u"97", u"98", u"99", u"110", u"111", u"112", u"178",
+                    u"180", u"290", u"-1", u"1e2", u"99999" };
+                word += codes[Between(0, static_cast<int>(std::size(codes)) - 1)];
+                if (Chance(50))
+                    word += Pick(u" XZ(\r");
+                return word;
+            }
             Tail(word);
             return word;
         }

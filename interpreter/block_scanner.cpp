@@ -47,13 +47,19 @@ namespace {
 
     void ApplyGWord(InterpreterState& st, double value)
     {
+        // The codes with effects of their own are whole numbers from 13 to 111; every other value
+        // selects a motion.
+        const int code
+            = value >= 13 && value <= 111 && value == static_cast<int>(value) ? static_cast<int>(value) : 0;
         const bool fanuc = st.FanucMode;
-        if (value == 13) {
+        switch (code) {
+        case 13:
             st.TurretFactor = 1;
             st.TurretName.assign(1, u'A');
             st.ToolWord = 0;
             st.PrevToolWord = 0;
-        } else if (value == 14) {
+            return;
+        case 14:
             st.TurretName.assign(1, u'B');
             st.ToolWord = 0;
             st.PrevToolWord = 0;
@@ -61,30 +67,48 @@ namespace {
                 st.TurretFactor = -1;
                 st.LabelCount = 1;
             }
-        } else if (value == 40 || value == 41 || value == 42) {
+            return;
+        case 40:
+        case 41:
+        case 42:
             st.NoseRMode = value;
-        } else if (value == 90) {
+            return;
+        case 90:
             if (fanuc)
                 st.MotionMode = 92;
             else
                 st.DistanceMode = 90;
-        } else if (value == 91) {
+            return;
+        case 91:
             st.DistanceMode = 91;
-        } else if (value == 94) {
+            return;
+        case 94:
             if (fanuc)
                 st.MotionMode = 94;
             else
                 st.FeedMode = 94;
-        } else if (value == 95 || value == 99) {
+            return;
+        case 95:
+        case 99:
             st.FeedMode = 95;
-        } else if (value == 98) {
+            return;
+        case 98:
             st.FeedMode = 94;
-        } else if (value == 96 || value == 97) {
+            return;
+        case 96:
+        case 97:
             st.SpindleMode = value;
-        } else if (value == 64 || value == 65 || value == 75 || value == 76 || value == 110 || value == 111) {
-            // Modal codes the checker does not draw.
-        } else {
+            return;
+        case 64:
+        case 65:
+        case 75:
+        case 76:
+        case 110:
+        case 111:
+            return; // modal codes the checker does not draw
+        default:
             st.MotionMode = value;
+            return;
         }
     }
 
@@ -295,6 +319,10 @@ ScannedAxes ScanBlock(Interpreter& in)
             continue;
         }
         switch (c) {
+        case u' ':
+        case u'\t':
+        case u'\n': // the line feed a block after the first begins with
+            break;
         case u')':
             st.InComment = false;
             break;

@@ -42,49 +42,6 @@ namespace {
         accumulator = static_cast<float>(result);
     }
 
-    // A plain decimal of at most six significant digits between 1e-3 and 1e6 comes back from a
-    // 32-bit float and its seven-digit text unchanged, so its text and value follow from the
-    // digits alone: leading and trailing zeros dropped.
-    struct ShortDecimal {
-        std::uint64_t digits = 0;
-        int significant = 0;
-        int decimals = -1; // digits after the point, -1 without a point
-
-        // Takes one more digit; false once there are too many for this route.
-        bool Add(char16_t digit)
-        {
-            if (decimals >= 0)
-                ++decimals;
-            if (significant > 0 || digit != u'0')
-                ++significant;
-            digits = digits * 10 + static_cast<std::uint64_t>(digit - u'0');
-            return significant <= 6;
-        }
-
-        // Writes the text and value; returns the length, or 0 when the number is not of this kind
-        // (the general route then applies).
-        std::size_t Write(bool negative, char16_t* out, double& value)
-        {
-            if (decimals < 0)
-                decimals = 0;
-            while (decimals > 0 && digits != 0 && digits % 10 == 0) {
-                digits /= 10;
-                --decimals;
-            }
-            static constexpr double divisors[] = { 1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10 };
-            if (digits == 0 || decimals > 10)
-                return 0;
-            value = static_cast<double>(digits) / divisors[decimals];
-            // Below 1e-3 a float's rounding can reach the seventh digit; there the general route is
-            // taken.
-            if (value < 1e-3 || value >= 1e6)
-                return 0;
-            if (negative)
-                value = -value;
-            return WriteDecimal(digits, decimals, negative, out);
-        }
-    };
-
     bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
     // Whether `c` ends a word's expression: below '*' (blank, tab, line end, "(", ")") or above '9'
@@ -103,61 +60,112 @@ namespace {
             st.DecimalPointSeen = true;
     }
 
+    // The text of a short decimal (see ReadPlainWord) from the word's own characters: the sign,
+    // the integer digits without leading zeros (at least "0") and, after a point, the fraction
+    // without trailing zeros. `number` is the index of its first digit or point, `point` that of
+    // the point (or `end` without one). Mostly that text stands in the word as it is.
+    void SetShortText(std::u16string& out, const char16_t* word, std::size_t number, std::size_t point,
+        std::size_t end, bool negative)
+    {
+        std::size_t first = number;
+        while (first < point && word[first] == u'0')
+            ++first;
+        if (first == point && first > number)
+            --first; // the integer part is zeros: one of them stays
+        std::size_t fractionEnd = end;
+        while (fractionEnd > point + 1 && word[fractionEnd - 1] == u'0')
+            --fractionEnd;
+        if (fractionEnd == point + 1)
+            fractionEnd = point; // no fraction left: no point either
+        if (first < point || point == end) {
+            if (!negative) {
+                out.assign(word + first, fractionEnd - first);
+                return;
+            }
+            if (first == number) { // the minus sign stands right before the digits
+                out.assign(word + number - 1, fractionEnd - number + 1);
+                return;
+            }
+        }
+        char16_t text[40];
+        std::size_t length = 0;
+        if (negative)
+            text[length++] = u'-';
+        if (first == point)
+            text[length++] = u'0'; // ".5" is written "0.5"
+        for (std::size_t k = first; k < fractionEnd; ++k)
+            text[length++] = word[k];
+        out.assign(text, length);
+    }
+
     // The common word, read in one pass: the address, an optional sign, digits with at most one
     // point, then a character that ends the expression or the end of the block. Gives the value,
     // text, DecimalPointSeen and position the general route gives; returns false, having changed
     // nothing, for any other word.
     bool ReadPlainWord(InterpreterState& st)
     {
-        const std::u16string& text = st.BlockText;
-        const std::size_t size = text.size();
+        const std::size_t size = st.BlockText.size();
         if (st.ScanPos < 0 || static_cast<std::size_t>(st.ScanPos) > size)
             return false;
+        const char16_t* const word = st.BlockText.data();
         std::size_t i = static_cast<std::size_t>(st.ScanPos); // the character after the address
         bool negative = false;
-        if (i < size && (text[i] == u'-' || text[i] == u'+')) {
+        if (i < size && (word[i] == u'-' || word[i] == u'+')) {
             // A sign before anything but a digit or a point is an operator the general route reads.
-            if (i + 1 == size || !(IsDigit(text[i + 1]) || text[i + 1] == u'.'))
+            if (i + 1 == size || !(IsDigit(word[i + 1]) || word[i + 1] == u'.'))
                 return false;
-            negative = text[i] == u'-';
+            negative = word[i] == u'-';
             ++i;
-        } else if (i < size && text[i] >= u'A' && text[i] <= u'Z') {
+        } else if (i < size && word[i] >= u'A' && word[i] <= u'Z') {
             return false; // a statement or variable word
         }
         const std::size_t number = i;
-        ShortDecimal decimal;
-        bool isShort = true;
+        std::size_t point = 0;
+        bool pointSeen = false;
+        std::uint64_t digits = 0; // meaningful only while there are few significant digits
+        int significant = 0;
         for (; i < size; ++i) {
-            const char16_t c = text[i];
+            const char16_t c = word[i];
             if (IsDigit(c)) {
-                if (isShort)
-                    isShort = decimal.Add(c);
-            } else if (c == u'.' && decimal.decimals < 0) {
-                decimal.decimals = 0;
+                significant += significant > 0 || c != u'0';
+                digits = digits * 10 + static_cast<std::uint64_t>(c - u'0');
+            } else if (c == u'.' && !pointSeen) {
+                point = i;
+                pointSeen = true;
             } else {
                 break;
             }
         }
-        if (i < size && !EndsExpression(text[i]))
+        if (i < size && !EndsExpression(word[i]))
             return false;
-
-        const bool point = decimal.decimals >= 0;
-        char16_t valueText[32];
-        const std::size_t length = isShort ? decimal.Write(negative, valueText, st.WordNumber) : 0;
-        if (length > 0) {
-            st.WordText.assign(valueText, length);
-            st.DecimalPointSeen = point;
-        } else {
-            // One operand of another kind (zero, many digits, very small or large): through the
-            // 32-bit float and its text, as the general route does. A zero operand is passed over.
-            const double value = NumericValue(std::u16string_view(text).substr(number, i - number));
-            float accumulator = 0;
-            if (value != 0)
-                accumulator = static_cast<float>(negative ? 0 - value : value);
-            st.DecimalPointSeen = point;
-            SetWordFromAccumulator(st, accumulator);
-        }
+        if (!pointSeen)
+            point = i;
+        st.DecimalPointSeen = pointSeen;
         st.ScanPos = static_cast<int>(i);
+
+        // A decimal of at most six significant digits between 1e-3 and 1e6 comes back from a
+        // 32-bit float and its seven-digit text unchanged, so its text and value follow from its
+        // digits. Trailing zeros of the fraction leave the quotient as it is: both divisions are of
+        // exact numbers, rounded once.
+        static constexpr double divisors[] = { 1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10 };
+        const std::size_t decimals = pointSeen ? i - point - 1 : 0;
+        if (significant <= 6 && digits != 0 && decimals <= 10) {
+            const double value = static_cast<double>(digits) / divisors[decimals];
+            // Below 1e-3 a float's rounding can reach the seventh digit; there the float route is
+            // taken.
+            if (value >= 1e-3 && value < 1e6) {
+                st.WordNumber = negative ? -value : value;
+                SetShortText(st.WordText, word, number, point, i, negative);
+                return true;
+            }
+        }
+        // Any other single operand (zero, many digits, very small or large) goes through the
+        // 32-bit float and its text, as the general route does. A zero operand is passed over.
+        const double value = NumericValue(std::u16string_view(word + number, i - number));
+        float accumulator = 0;
+        if (value != 0)
+            accumulator = static_cast<float>(negative ? 0 - value : value);
+        SetWordFromAccumulator(st, accumulator);
         return true;
     }
 
