@@ -179,8 +179,8 @@ namespace {
         return value;
     }
 
-    // The characters a number text takes after its letter, from `first` (0-based) on: the end of
-    // the text, copied once.
+    // The text of a number word: the characters from index `first` up to `end`, copied at once;
+    // the position is left on the last of them.
     void TakeNumberText(InterpreterState& st, std::size_t first, std::size_t end)
     {
         st.WordText.assign(st.BlockText, first, end - first);
