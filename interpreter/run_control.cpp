@@ -121,40 +121,54 @@ namespace {
         } while (st.NextBlockStart < goal + 1);
     }
 
-    // Index of the first CR at or after `i`, or the size of the text. Four units are looked at a
-    // time: a zero-unit test of the units XOR CR flags the lowest CR exactly (a borrow may flag
-    // units above it, which are not looked at).
-    std::size_t NextCarriageReturn(const char16_t* text, std::size_t size, std::size_t i)
+    // Index of the first CR or LF at or after `i`, or the size of the text. Four units are looked
+    // at a time: a zero-unit test of the units XOR CR (or LF) flags the lowest such unit exactly (a
+    // borrow may flag units above it, which are not looked at).
+    std::size_t NextLineEndUnit(const char16_t* text, std::size_t size, std::size_t i)
     {
         if constexpr (std::endian::native == std::endian::little) {
             constexpr std::uint64_t ones = 0x0001000100010001;
             constexpr std::uint64_t highs = ones * 0x8000;
+            const auto zeroUnits = [](std::uint64_t v) { return (v - ones) & ~v & highs; };
             for (; size - i >= 4; i += 4) {
                 std::uint64_t units;
                 std::memcpy(&units, text + i, sizeof units);
-                const std::uint64_t v = units ^ (ones * u'\r');
-                if (const std::uint64_t cr = (v - ones) & ~v & highs)
-                    return i + static_cast<std::size_t>(std::countr_zero(cr) / 16);
+                if (const std::uint64_t ends
+                    = zeroUnits(units ^ (ones * u'\r')) | zeroUnits(units ^ (ones * u'\n')))
+                    return i + static_cast<std::size_t>(std::countr_zero(ends) / 16);
             }
         }
-        while (i < size && text[i] != u'\r')
+        while (i < size && text[i] != u'\r' && text[i] != u'\n')
             ++i;
         return i;
     }
 
-    // 1-based position of the first CR LF at or after `from`, 0 when there is none.
-    std::int32_t FindLineEnd(const std::u16string& text, std::int32_t from)
+    struct BlockEnd {
+        std::int32_t position = 0; // 1-based position of the CR of the first CR LF, 0 when none
+        int innerLineFeeds = 0; // line feeds before it, past the first character
+    };
+
+    // The first CR LF at or after `from`. The line feeds passed on the way are counted, so that the
+    // line of the next block follows without reading the text again.
+    BlockEnd FindLineEnd(const std::u16string& text, std::int32_t from)
     {
         const std::size_t size = text.size();
         std::size_t i = from < 1 ? 0 : static_cast<std::size_t>(from) - 1;
+        BlockEnd end;
+        if (i < size && text[i] == u'\n')
+            ++i; // the line feed a block after the first begins with
         for (; i < size; ++i) {
-            i = NextCarriageReturn(text.data(), size, i);
-            if (i + 1 >= size)
-                return 0;
-            if (text[i + 1] == u'\n')
-                return static_cast<std::int32_t>(i + 1);
+            i = NextLineEndUnit(text.data(), size, i);
+            if (i == size)
+                break;
+            if (text[i] == u'\n') {
+                ++end.innerLineFeeds;
+            } else if (i + 1 < size && text[i + 1] == u'\n') {
+                end.position = static_cast<std::int32_t>(i + 1);
+                break;
+            }
         }
-        return 0;
+        return end;
     }
 
 } // namespace
@@ -163,9 +177,11 @@ bool TakeBlock(Interpreter& in, bool select)
 {
     auto& st = in.st;
     const std::u16string& text = in.host.EditorText();
-    st.BlockEndPos = FindLineEnd(text, st.NextBlockStart);
+    const BlockEnd end = FindLineEnd(text, st.NextBlockStart);
+    st.BlockEndPos = end.position;
     if (st.BlockEndPos == 0)
         return false;
+    st.BlockInnerLineFeeds = end.innerLineFeeds;
     const std::int32_t start = st.NextBlockStart < 1 ? 1 : st.NextBlockStart;
     st.BlockText.assign(
         text, static_cast<std::size_t>(start) - 1, static_cast<std::size_t>(st.BlockEndPos - start));
