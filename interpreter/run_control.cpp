@@ -121,24 +121,23 @@ namespace {
         } while (st.NextBlockStart < goal + 1);
     }
 
-    // Index of the first CR or LF at or after `i`, or the size of the text. Four units are looked
-    // at a time: a zero-unit test of the units XOR CR (or LF) flags the lowest such unit exactly (a
-    // borrow may flag units above it, which are not looked at).
-    std::size_t NextLineEndUnit(const char16_t* text, std::size_t size, std::size_t i)
+    // Index of the first unit at or after `i` that may end a line (a control character up to CR:
+    // LF, CR, and the rarer tab and the like), or the size of the text. Four units are looked at a
+    // time: subtracting 0x000E from each flags the lowest unit below it exactly (a borrow may flag
+    // units above it, which are not looked at).
+    std::size_t NextControlUnit(const char16_t* text, std::size_t size, std::size_t i)
     {
         if constexpr (std::endian::native == std::endian::little) {
             constexpr std::uint64_t ones = 0x0001000100010001;
             constexpr std::uint64_t highs = ones * 0x8000;
-            const auto zeroUnits = [](std::uint64_t v) { return (v - ones) & ~v & highs; };
             for (; size - i >= 4; i += 4) {
                 std::uint64_t units;
                 std::memcpy(&units, text + i, sizeof units);
-                if (const std::uint64_t ends
-                    = zeroUnits(units ^ (ones * u'\r')) | zeroUnits(units ^ (ones * u'\n')))
-                    return i + static_cast<std::size_t>(std::countr_zero(ends) / 16);
+                if (const std::uint64_t below = (units - ones * 0x000E) & ~units & highs)
+                    return i + static_cast<std::size_t>(std::countr_zero(below) / 16);
             }
         }
-        while (i < size && text[i] != u'\r' && text[i] != u'\n')
+        while (i < size && text[i] > u'\r')
             ++i;
         return i;
     }
@@ -158,12 +157,12 @@ namespace {
         if (i < size && text[i] == u'\n')
             ++i; // the line feed a block after the first begins with
         for (; i < size; ++i) {
-            i = NextLineEndUnit(text.data(), size, i);
+            i = NextControlUnit(text.data(), size, i);
             if (i == size)
                 break;
             if (text[i] == u'\n') {
                 ++end.innerLineFeeds;
-            } else if (i + 1 < size && text[i + 1] == u'\n') {
+            } else if (text[i] == u'\r' && i + 1 < size && text[i + 1] == u'\n') {
                 end.position = static_cast<std::int32_t>(i + 1);
                 break;
             }
