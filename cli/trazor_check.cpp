@@ -217,6 +217,8 @@ namespace {
         case OpenedFile::Open:
             break;
         case OpenedFile::OpenFailed:
+            if (file.error == 0)
+                return path + ": cannot be read";
             return path + ": cannot be read (" + std::strerror(file.error) + ")";
         case OpenedFile::Folder:
             return path + ": is a folder, not a program file";
