@@ -37,8 +37,10 @@ package: build
 # Benchmarks build in their own optimised tree.
 bench: setup
 	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRAZOR_BENCH=ON >/dev/null
-	@cmake --build build-bench -j$(JOBS) --target interpreter_bench long_block_bench raster_bench arc_check editor_bench window_bench message_list_bench move_index_bench generate-program trazor-check
+	@cmake --build build-bench -j$(JOBS) --target interpreter_bench long_block_bench raster_bench arc_check editor_bench window_bench message_list_bench move_index_bench decode_bench reader_diff_bench generate-program trazor-check
+	@build-bench/bench/reader_diff_bench
 	@build-bench/bench/interpreter_bench
+	@build-bench/bench/decode_bench
 	@build-bench/bench/long_block_bench --benchmark_min_time=0.05
 	@build-bench/bench/raster_bench
 	@build-bench/bench/arc_check
@@ -46,6 +48,7 @@ bench: setup
 	@build-bench/bench/window_bench
 	@build-bench/bench/message_list_bench
 	@build-bench/bench/move_index_bench
+	@bash bench/check-speed build-bench
 	@bash scripts/bench-check build-bench
 
 # The core and its tests under AddressSanitizer and UndefinedBehaviorSanitizer.

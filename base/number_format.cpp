@@ -131,24 +131,31 @@ std::string RoundedText(double value, int decimals)
 
 std::size_t WriteDecimal(std::uint64_t digits, int decimals, bool negative, char* out)
 {
-    // Digits from the right: the fraction, the point, the integer part (at least "0").
-    char reversed[32];
-    int n = 0;
+    // The text is written once, from the right, into its place: its length comes first.
+    static constexpr std::uint64_t powers[] = { 1, 10, 100, 1'000, 10'000, 100'000, 1'000'000, 10'000'000,
+        100'000'000, 1'000'000'000, 10'000'000'000, 100'000'000'000, 1'000'000'000'000, 10'000'000'000'000,
+        100'000'000'000'000, 1'000'000'000'000'000, 10'000'000'000'000'000, 100'000'000'000'000'000,
+        1'000'000'000'000'000'000, 10'000'000'000'000'000'000U };
+    int count = 1;
+    while (count < 20 && digits >= powers[count])
+        ++count;
+    // At least one digit before the point, zeros between it and the fraction ("0.005").
+    const int integerDigits = count > decimals ? count - decimals : 1;
+    const std::size_t length = (negative ? 1U : 0U) + static_cast<std::size_t>(integerDigits)
+        + (decimals > 0 ? static_cast<std::size_t>(decimals) + 1 : 0U);
+    char* at = out + length;
     for (int k = 0; k < decimals; ++k) {
-        reversed[n++] = static_cast<char>('0' + digits % 10);
+        *--at = static_cast<char>('0' + digits % 10);
         digits /= 10;
     }
     if (decimals > 0)
-        reversed[n++] = '.';
-    do {
-        reversed[n++] = static_cast<char>('0' + digits % 10);
+        *--at = '.';
+    for (int k = 0; k < integerDigits; ++k) {
+        *--at = static_cast<char>('0' + digits % 10);
         digits /= 10;
-    } while (digits != 0);
-    std::size_t length = 0;
+    }
     if (negative)
-        out[length++] = '-';
-    while (n > 0)
-        out[length++] = reversed[--n];
+        *--at = '-';
     return length;
 }
 

@@ -21,7 +21,7 @@ void CheckHost::AfterBlock()
         ++result.errorBlocks;
     if (keepTrace_) {
         TraceRecord record;
-        record.line = traceLines_.LineOf(EditorText(), st.LoadedBlockStart);
+        record.line = problems_.BlockLine(EditorText(), st);
         std::u16string_view block = st.BlockText;
         while (!block.empty() && (block.front() == u'\n' || block.front() == u'\r'))
             block.remove_prefix(1);

@@ -52,7 +52,6 @@ private:
     bool keepTrace_;
     const InterpreterState* state_ = nullptr;
     ProblemCollector problems_;
-    LineCounter traceLines_;
 };
 
 // Runs `program` (CR LF text) as a batch run from a reset on the given panes and state settings.

@@ -29,6 +29,7 @@
 #include "app/reports/report_export.h"
 #include "app/settings/settings_store.h"
 #include "base/program_text.h"
+#include "base/whole_file.h"
 #include "cli/check_run.h"
 #include "cli/report.h"
 #include "display/recording_surface.h"
@@ -38,16 +39,17 @@
 #include "cli/picture_output.h"
 #endif
 
+#include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace trazor {
 namespace {
@@ -206,22 +208,41 @@ namespace {
         return "";
     }
 
-    // Reads the whole file; returns an error text or "". A read that fails part way is an error,
-    // never a shorter program.
+    // Reads the whole regular file at `path` into a buffer of its size; returns an error text or "".
+    // A read that fails part way is an error, never a shorter program.
     std::string ReadFile(const std::string& path, std::string& bytes)
     {
-        std::error_code error;
-        if (std::filesystem::is_directory(path, error))
+        const OpenedFile file = OpenRegularFile(path.c_str());
+        switch (file.status) {
+        case OpenedFile::Open:
+            break;
+        case OpenedFile::OpenFailed:
+            if (file.error == 0)
+                return path + ": cannot be read";
+            return path + ": cannot be read (" + std::strerror(file.error) + ")";
+        case OpenedFile::Folder:
             return path + ": is a folder, not a program file";
-        std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-        if (!file)
-            return path + ": cannot be read (" + std::strerror(errno) + ")";
-        char buffer[1 << 16];
-        std::size_t n = 0;
-        while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
-            bytes.append(buffer, n);
-        if (std::ferror(file.get()))
-            return path + ": read failed (" + std::strerror(errno) + ")";
+        case OpenedFile::NotRegular:
+            return path + ": is not a regular file (a pipe or a device is not read)";
+        case OpenedFile::TooLarge:
+            return path + ": is too large (more than 1 GiB)";
+        }
+        int error = 0;
+        const ReadEnd end
+            = ReadToEnd(bytes, file.size, MaxProgramFileBytes, [&](char* into, std::int64_t most) {
+                  ssize_t count = 0;
+                  do
+                      count = ::read(file.descriptor, into, static_cast<std::size_t>(most));
+                  while (count < 0 && errno == EINTR);
+                  if (count < 0)
+                      error = errno;
+                  return static_cast<std::int64_t>(count);
+              });
+        ::close(file.descriptor);
+        if (end == ReadEnd::Failed)
+            return path + ": read failed (" + std::strerror(error) + ")";
+        if (end == ReadEnd::TooLarge)
+            return path + ": is too large (more than 1 GiB)";
         return "";
     }
 

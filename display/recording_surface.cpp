@@ -24,28 +24,38 @@ Primitive RecordingSurface::Make(Primitive::Kind kind, Colour colour) const
     return p;
 }
 
-void RecordingSurface::Clear() { Record(Make(Primitive::Kind::Clear, back_)); }
+void RecordingSurface::Clear()
+{
+    if (keep_)
+        Record(Make(Primitive::Kind::Clear, back_));
+}
 
 void RecordingSurface::Line(double u1, double v1, double u2, double v2, Colour colour)
 {
+    lastU_ = u2, lastV_ = v2;
+    if (!keep_)
+        return;
     Primitive p = Make(Primitive::Kind::Line, colour);
     p.u1 = u1, p.v1 = v1, p.u2 = u2, p.v2 = v2;
     Record(p);
-    lastU_ = u2, lastV_ = v2;
 }
 
 void RecordingSurface::LineTo(double u, double v, Colour colour) { Line(lastU_, lastV_, u, v, colour); }
 
 void RecordingSurface::Box(double u1, double v1, double u2, double v2, Colour colour)
 {
+    lastU_ = u2, lastV_ = v2;
+    if (!keep_)
+        return;
     Primitive p = Make(Primitive::Kind::Box, colour);
     p.u1 = u1, p.v1 = v1, p.u2 = u2, p.v2 = v2;
     Record(p);
-    lastU_ = u2, lastV_ = v2;
 }
 
 void RecordingSurface::Circle(double u, double v, double radius, Colour colour)
 {
+    if (!keep_)
+        return;
     Primitive p = Make(Primitive::Kind::Circle, colour);
     p.u1 = u, p.v1 = v, p.radius = radius;
     Record(p);
@@ -53,6 +63,8 @@ void RecordingSurface::Circle(double u, double v, double radius, Colour colour)
 
 void RecordingSurface::Arc(double u, double v, double radius, double start, double end, Colour colour)
 {
+    if (!keep_)
+        return;
     Primitive p = Make(Primitive::Kind::Arc, colour);
     p.u1 = u, p.v1 = v, p.radius = radius, p.start = start, p.end = end;
     Record(p);
@@ -60,6 +72,8 @@ void RecordingSurface::Arc(double u, double v, double radius, double start, doub
 
 void RecordingSurface::SetPixel(double u, double v, Colour colour)
 {
+    if (!keep_)
+        return;
     Primitive p = Make(Primitive::Kind::Pixel, colour);
     p.u1 = u, p.v1 = v;
     Record(p);
@@ -67,6 +81,8 @@ void RecordingSurface::SetPixel(double u, double v, Colour colour)
 
 void RecordingSurface::Text(double u, double v, const std::string& text)
 {
+    if (!keep_)
+        return;
     Primitive p = Make(Primitive::Kind::Text, textColour_);
     p.u1 = u, p.v1 = v, p.text = text;
     Record(p);

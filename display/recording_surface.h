@@ -62,12 +62,10 @@ public:
     void SetKeeping(bool keep) { keep_ = keep; }
 
 private:
+    // Only a surface that keeps what it draws makes a primitive: one that keeps nothing returns
+    // before, having noted no more than where the last line ended.
     Primitive Make(Primitive::Kind kind, Colour colour) const;
-    void Record(const Primitive& primitive)
-    {
-        if (keep_)
-            primitives_.push_back(primitive);
-    }
+    void Record(const Primitive& primitive) { primitives_.push_back(primitive); }
 
     std::vector<Primitive> primitives_;
     ModelWindow window_;

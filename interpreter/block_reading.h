@@ -18,8 +18,8 @@ struct ScannedAxes {
 };
 ScannedAxes ScanBlock(Interpreter& in);
 
-// Readers: each starts with ScanPos on the address letter and leaves it on the last character
-// it consumed.
+// Readers: each starts with ScanPos on the address letter (1 to the length of BlockText) and
+// leaves it on the last character it consumed.
 void ReadGNumber(Interpreter& in);
 void ReadNumberText(Interpreter& in);
 void ReadWordValue(Interpreter& in);

@@ -5,6 +5,7 @@
 #include "interpreter/block_reading.h"
 #include "interpreter/messages.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -46,13 +47,19 @@ namespace {
 
     void ApplyGWord(InterpreterState& st, double value)
     {
+        // The codes with effects of their own are whole numbers from 13 to 111; every other value
+        // selects a motion.
+        const int code
+            = value >= 13 && value <= 111 && value == static_cast<int>(value) ? static_cast<int>(value) : 0;
         const bool fanuc = st.FanucMode;
-        if (value == 13) {
+        switch (code) {
+        case 13:
             st.TurretFactor = 1;
             st.TurretName.assign(1, u'A');
             st.ToolWord = 0;
             st.PrevToolWord = 0;
-        } else if (value == 14) {
+            return;
+        case 14:
             st.TurretName.assign(1, u'B');
             st.ToolWord = 0;
             st.PrevToolWord = 0;
@@ -60,30 +67,48 @@ namespace {
                 st.TurretFactor = -1;
                 st.LabelCount = 1;
             }
-        } else if (value == 40 || value == 41 || value == 42) {
+            return;
+        case 40:
+        case 41:
+        case 42:
             st.NoseRMode = value;
-        } else if (value == 90) {
+            return;
+        case 90:
             if (fanuc)
                 st.MotionMode = 92;
             else
                 st.DistanceMode = 90;
-        } else if (value == 91) {
+            return;
+        case 91:
             st.DistanceMode = 91;
-        } else if (value == 94) {
+            return;
+        case 94:
             if (fanuc)
                 st.MotionMode = 94;
             else
                 st.FeedMode = 94;
-        } else if (value == 95 || value == 99) {
+            return;
+        case 95:
+        case 99:
             st.FeedMode = 95;
-        } else if (value == 98) {
+            return;
+        case 98:
             st.FeedMode = 94;
-        } else if (value == 96 || value == 97) {
+            return;
+        case 96:
+        case 97:
             st.SpindleMode = value;
-        } else if (value == 64 || value == 65 || value == 75 || value == 76 || value == 110 || value == 111) {
-            // Modal codes the checker does not draw.
-        } else {
+            return;
+        case 64:
+        case 65:
+        case 75:
+        case 76:
+        case 110:
+        case 111:
+            return; // modal codes the checker does not draw
+        default:
             st.MotionMode = value;
+            return;
         }
     }
 
@@ -125,19 +150,41 @@ namespace {
         return true;
     }
 
-    // Comment: skips to the closing ")", which may lie in a later block.
+    // Comment: skips to the closing ")", which may lie in a later block; without one the position
+    // ends just past the end of the block.
     void SkipComment(InterpreterState& st, int length)
     {
         st.InComment = true;
-        for (;;) {
-            ++st.ScanPos;
-            if (st.ScanPos > length)
-                return;
-            if (CharAt(st, st.ScanPos) == u')') {
-                st.InComment = false;
-                return;
-            }
+        const std::size_t close = st.BlockText.find(u')', static_cast<std::size_t>(st.ScanPos));
+        if (close == std::u16string::npos) {
+            st.ScanPos = length + 1;
+            return;
         }
+        st.ScanPos = static_cast<int>(close) + 1;
+        st.InComment = false;
+    }
+
+    // The value of a G word's text: plain digits, the usual form, as an integer; anything else as
+    // NumericValue reads it.
+    double GCodeValue(std::u16string_view text)
+    {
+        if (text.empty() || text.size() > 9)
+            return NumericValue(text);
+        int value = 0;
+        for (char16_t c : text) {
+            if (c < u'0' || c > u'9')
+                return NumericValue(text);
+            value = value * 10 + (c - u'0');
+        }
+        return value;
+    }
+
+    // The text of a number word: the characters from index `first` up to `end`, copied at once;
+    // the position is left on the last of them.
+    void TakeNumberText(InterpreterState& st, std::size_t first, std::size_t end)
+    {
+        st.WordText.assign(st.BlockText, first, end - first);
+        st.ScanPos = static_cast<int>(end);
     }
 
     void ReadAddressWord(Interpreter& in, char16_t c, ScannedAxes& axes)
@@ -220,35 +267,35 @@ namespace {
 void ReadGNumber(Interpreter& in)
 {
     auto& st = in.st;
-    const int length = static_cast<int>(st.BlockText.size());
-    st.WordText.clear();
-    ++st.ScanPos;
-    while (st.ScanPos <= length && InNumberRange(CharAt(st, st.ScanPos))) {
-        st.WordText += CharAt(st, st.ScanPos);
-        ++st.ScanPos;
-    }
-    --st.ScanPos;
+    const std::u16string& text = st.BlockText;
+    const std::size_t first
+        = static_cast<std::size_t>(std::clamp<int>(st.ScanPos, 0, static_cast<int>(text.size())));
+    std::size_t end = first;
+    while (end < text.size() && InNumberRange(text[end]))
+        ++end;
+    TakeNumberText(st, first, end);
 }
 
 void ReadNumberText(Interpreter& in)
 {
     auto& st = in.st;
-    const int length = static_cast<int>(st.BlockText.size());
-    st.WordText.clear();
+    const std::u16string& text = st.BlockText;
+    const std::size_t first
+        = static_cast<std::size_t>(std::clamp<int>(st.ScanPos, 0, static_cast<int>(text.size())));
+    // Up to a blank, or past the number to the first character that cannot continue it; what
+    // stands before the number (a letter of the program name, say) belongs to the text.
     bool started = false;
-    ++st.ScanPos;
-    while (st.ScanPos <= length) {
-        char16_t c = CharAt(st, st.ScanPos);
+    std::size_t end = first;
+    for (; end < text.size(); ++end) {
+        const char16_t c = text[end];
         if (c == u' ' || c == u'\t')
             break;
         if (InNumberRange(c))
             started = true;
         else if (started)
             break;
-        st.WordText += c;
-        ++st.ScanPos;
     }
-    --st.ScanPos;
+    TakeNumberText(st, first, end);
 }
 
 ScannedAxes ScanBlock(Interpreter& in)
@@ -262,13 +309,20 @@ ScannedAxes ScanBlock(Interpreter& in)
         return axes;
     }
 
+    const char16_t* const text = st.BlockText.data();
     for (st.ScanPos = 1; st.ScanPos <= length; ++st.ScanPos) {
-        char16_t c = CharAt(st, st.ScanPos);
+        // Inside the block by the loop's condition; a reader that takes the rest leaves the
+        // position past the end, which ends the loop.
+        const char16_t c = text[st.ScanPos - 1];
         if (c == u'(' || st.InComment) {
             SkipComment(st, length);
             continue;
         }
         switch (c) {
+        case u' ':
+        case u'\t':
+        case u'\n': // the line feed a block after the first begins with
+            break;
         case u')':
             st.InComment = false;
             break;
@@ -291,7 +345,7 @@ ScannedAxes ScanBlock(Interpreter& in)
             break;
         case u'G':
             ReadGNumber(in);
-            st.LastGValue = NumericValue(st.WordText);
+            st.LastGValue = GCodeValue(st.WordText);
             ApplyGWord(st, st.LastGValue);
             break;
         case u'M':

@@ -96,6 +96,31 @@ namespace {
     }
 }
 
+void ProblemCollector::NoteBlock(const InterpreterState& state)
+{
+    if (state.LoadedBlockStart == last_.start && state.BlockEndPos == last_.end)
+        return; // the same block again
+    int line = 0;
+    if (last_.line > 0 && last_.end > 0 && state.LoadedBlockStart == last_.end + 1)
+        line = last_.line + last_.innerLineFeeds + 1;
+    else if (state.LoadedBlockStart == 1 && state.BlockEndPos > 0)
+        line = !state.BlockText.empty() && state.BlockText.front() == u'\n' ? 2 : 1;
+    last_ = { state.LoadedBlockStart, state.BlockEndPos, state.BlockInnerLineFeeds, line };
+}
+
+int ProblemCollector::LineOfLast(std::u16string_view text)
+{
+    if (last_.line == 0)
+        last_.line = lines_.LineOf(text, last_.start);
+    return last_.line;
+}
+
+int ProblemCollector::BlockLine(std::u16string_view text, const InterpreterState& state)
+{
+    NoteBlock(state);
+    return LineOfLast(text);
+}
+
 void ProblemCollector::AfterBlock(std::u16string_view text, const InterpreterState& state)
 {
     NoteBlock(state);
@@ -104,13 +129,13 @@ void ProblemCollector::AfterBlock(std::u16string_view text, const InterpreterSta
     std::u16string_view block = state.BlockText;
     while (!block.empty() && (block.front() == u'\n' || block.front() == u'\r'))
         block.remove_prefix(1);
-    Take(lines_.LineOf(text, lastStart_), block);
+    Take(LineOfLast(text), block);
 }
 
 void ProblemCollector::Finish(std::u16string_view text)
 {
     if (!pending_.empty())
-        Take(lines_.LineOf(text, lastStart_), BlockAt(text, lastStart_));
+        Take(LineOfLast(text), BlockAt(text, last_.start));
 }
 
 void ProblemCollector::Take(int line, std::u16string_view block)
@@ -125,8 +150,7 @@ void ProblemCollector::Clear()
 {
     problems.clear();
     pending_.clear();
-    lines_.Restart();
-    lastStart_ = 0;
+    RestartLines();
 }
 
 } // namespace trazor

@@ -63,7 +63,8 @@ struct TextSpan {
 std::optional<TextSpan> LineSpan(std::u16string_view text, int line);
 
 // Collects the messages of a run: they wait until the block that wrote them is done and then
-// take its line and text. A block that wrote nothing costs one test of an empty vector.
+// take its line and text. A block that wrote nothing costs a few comparisons: its line is carried
+// on from the block before, so the text is not read again for it.
 class ProblemCollector {
 public:
     void Message(std::string_view text)
@@ -72,8 +73,9 @@ public:
             pending_.emplace_back(text);
     }
     bool HasPending() const { return !pending_.empty(); }
-    // A block without messages is done: only where it began is noted.
-    void NoteBlock(const InterpreterState& state) { lastStart_ = state.LoadedBlockStart; }
+    // A block without messages is done: where it began is noted, and its line when it follows
+    // from the block before.
+    void NoteBlock(const InterpreterState& state);
     // The block loaded in `state` is done: its messages take its line and text.
     void AfterBlock(std::u16string_view text, const InterpreterState& state);
     // Messages written after the last block (the run's own end message) go to that block.
@@ -81,7 +83,15 @@ public:
     // Forgets every message and the line count (the text may have changed).
     void Clear();
     // Counts lines from the top again: the text may have changed since the last block.
-    void RestartLines() { lines_.Restart(); }
+    void RestartLines()
+    {
+        lines_.Restart();
+        last_ = {};
+    }
+    // The line of the block loaded in `state`. A block taken right after the one noted before
+    // (at the line feed after its CR) lies that block's lone line feeds and one line further on, as
+    // TakeBlock found them; only the first block, or one taken elsewhere, is counted in `text`.
+    int BlockLine(std::u16string_view text, const InterpreterState& state);
     // The last message waiting for its block, or null.
     const std::string* LastPending() const { return pending_.empty() ? nullptr : &pending_.back(); }
 
@@ -90,9 +100,17 @@ public:
 private:
     void Take(int line, std::u16string_view block);
 
+    struct NotedBlock {
+        std::int32_t start = 0;
+        std::int32_t end = 0; // its CR LF, 0 when it has none
+        int innerLineFeeds = 0; // its lone LFs past its first character
+        int line = 0; // 0 until known
+    };
+    int LineOfLast(std::u16string_view text);
+
     std::vector<std::string> pending_;
     LineCounter lines_;
-    std::int32_t lastStart_ = 0; // start of the block done last
+    NotedBlock last_; // the block done (or asked about) last
 };
 
 } // namespace trazor

@@ -10,7 +10,10 @@
 #include "interpreter/messages.h"
 #include "interpreter/reset_values.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 namespace trazor {
 
@@ -118,16 +121,53 @@ namespace {
         } while (st.NextBlockStart < goal + 1);
     }
 
-    // 1-based position of the first CR LF at or after `from`, 0 when there is none.
-    std::int32_t FindLineEnd(const std::u16string& text, std::int32_t from)
+    // Index of the first unit at or after `i` that may end a line (a control character up to CR:
+    // LF, CR, and the rarer tab and the like), or the size of the text. Four units are looked at a
+    // time: subtracting 0x000E from each flags the lowest unit below it exactly (a borrow may flag
+    // units above it, which are not looked at).
+    std::size_t NextControlUnit(const char16_t* text, std::size_t size, std::size_t i)
     {
-        if (from < 1)
-            from = 1;
-        for (std::size_t i = static_cast<std::size_t>(from) - 1; i + 1 < text.size(); ++i) {
-            if (text[i] == u'\r' && text[i + 1] == u'\n')
-                return static_cast<std::int32_t>(i + 1);
+        if constexpr (std::endian::native == std::endian::little) {
+            constexpr std::uint64_t ones = 0x0001000100010001;
+            constexpr std::uint64_t highs = ones * 0x8000;
+            for (; size - i >= 4; i += 4) {
+                std::uint64_t units;
+                std::memcpy(&units, text + i, sizeof units);
+                if (const std::uint64_t below = (units - ones * 0x000E) & ~units & highs)
+                    return i + static_cast<std::size_t>(std::countr_zero(below) / 16);
+            }
         }
-        return 0;
+        while (i < size && text[i] > u'\r')
+            ++i;
+        return i;
+    }
+
+    struct BlockEnd {
+        std::int32_t position = 0; // 1-based position of the CR of the first CR LF, 0 when none
+        int innerLineFeeds = 0; // line feeds before it, past the first character
+    };
+
+    // The first CR LF at or after `from`. The line feeds passed on the way are counted, so that the
+    // line of the next block follows without reading the text again.
+    BlockEnd FindLineEnd(const std::u16string& text, std::int32_t from)
+    {
+        const std::size_t size = text.size();
+        std::size_t i = from < 1 ? 0 : static_cast<std::size_t>(from) - 1;
+        BlockEnd end;
+        if (i < size && text[i] == u'\n')
+            ++i; // the line feed a block after the first begins with
+        for (; i < size; ++i) {
+            i = NextControlUnit(text.data(), size, i);
+            if (i == size)
+                break;
+            if (text[i] == u'\n') {
+                ++end.innerLineFeeds;
+            } else if (text[i] == u'\r' && i + 1 < size && text[i + 1] == u'\n') {
+                end.position = static_cast<std::int32_t>(i + 1);
+                break;
+            }
+        }
+        return end;
     }
 
 } // namespace
@@ -136,9 +176,11 @@ bool TakeBlock(Interpreter& in, bool select)
 {
     auto& st = in.st;
     const std::u16string& text = in.host.EditorText();
-    st.BlockEndPos = FindLineEnd(text, st.NextBlockStart);
+    const BlockEnd end = FindLineEnd(text, st.NextBlockStart);
+    st.BlockEndPos = end.position;
     if (st.BlockEndPos == 0)
         return false;
+    st.BlockInnerLineFeeds = end.innerLineFeeds;
     const std::int32_t start = st.NextBlockStart < 1 ? 1 : st.NextBlockStart;
     st.BlockText.assign(
         text, static_cast<std::size_t>(start) - 1, static_cast<std::size_t>(st.BlockEndPos - start));

@@ -48,6 +48,7 @@ struct InterpreterState {
     std::int32_t NextBlockStart = 0; // where the next block begins (the LF of the previous line end)
     std::int32_t BlockEndPos = 0; // CR of the CR LF ending the block taken last; 0 = none found
     std::int32_t LoadedBlockStart = 0; // where the block taken last began (reports its line)
+    int BlockInnerLineFeeds = 0; // lone LFs in the block taken last, past its first character
     double BlockCount = 0; // blocks taken since the last reset; label `Block`
     std::u16string BlockText; // current block, up to (not including) its CR
     double BlockLength = 0; // length of BlockText when interpretation began

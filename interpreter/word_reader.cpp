@@ -4,6 +4,7 @@
 #include "base/number_format.h"
 #include "interpreter/block_reading.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace trazor {
@@ -41,49 +42,131 @@ namespace {
         accumulator = static_cast<float>(result);
     }
 
-    // A plain decimal of at most six significant digits between 1e-3 and 1e6 comes back from a
-    // 32-bit float and its seven-digit text unchanged, so its text and value follow from the
-    // digits alone: leading and trailing zeros dropped. Writes them and returns the length, or
-    // 0 when the number is not of that kind (the general route then applies).
-    std::size_t ShortDecimal(const std::u16string& number, bool negative, char* out, double& value)
+    bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+    // Whether `c` ends a word's expression: below '*' (blank, tab, line end, "(", ")") or above '9'
+    // other than "=", "[" and "]". The characters from '*' to '9' are operators, "," and the digits
+    // and point of an operand.
+    bool EndsExpression(char16_t c) { return c < u'*' || (c > u'9' && !IsBracketOrEquals(c)); }
+
+    // The value of the accumulator as the word's text and value.
+    void SetWordFromAccumulator(InterpreterState& st, float accumulator)
     {
-        std::uint64_t digits = 0;
-        int significant = 0;
-        int decimals = -1;
-        for (char16_t c : number) {
-            if (c == u'.') {
-                if (decimals >= 0)
-                    return 0;
-                decimals = 0;
-                continue;
+        char valueText[SingleTextCapacity];
+        const std::size_t length = SingleTextAndValue(accumulator, st.WordNumber, valueText);
+        st.WordText.resize(length);
+        std::copy(valueText, valueText + length, st.WordText.begin());
+        if (accumulator == 0)
+            st.DecimalPointSeen = true;
+    }
+
+    // The text of a short decimal (see ReadPlainWord) from the word's own characters: the sign,
+    // the integer digits without leading zeros (at least "0") and, after a point, the fraction
+    // without trailing zeros. `number` is the index of its first digit or point, `point` that of
+    // the point (or `end` without one). Mostly that text stands in the word as it is.
+    void SetShortText(std::u16string& out, const char16_t* word, std::size_t number, std::size_t point,
+        std::size_t end, bool negative)
+    {
+        std::size_t first = number;
+        while (first < point && word[first] == u'0')
+            ++first;
+        if (first == point && first > number)
+            --first; // the integer part is zeros: one of them stays
+        std::size_t fractionEnd = end;
+        while (fractionEnd > point + 1 && word[fractionEnd - 1] == u'0')
+            --fractionEnd;
+        if (fractionEnd == point + 1)
+            fractionEnd = point; // no fraction left: no point either
+        if (first < point || point == end) {
+            if (!negative) {
+                out.assign(word + first, fractionEnd - first);
+                return;
             }
-            if (c < u'0' || c > u'9')
-                return 0;
-            if (decimals >= 0)
-                ++decimals;
-            if (significant > 0 || c != u'0')
-                ++significant;
-            if (significant > 6)
-                return 0;
-            digits = digits * 10 + static_cast<std::uint64_t>(c - u'0');
+            if (first == number) { // the minus sign stands right before the digits
+                out.assign(word + number - 1, fractionEnd - number + 1);
+                return;
+            }
         }
-        if (decimals < 0)
-            decimals = 0;
-        while (decimals > 0 && digits != 0 && digits % 10 == 0) {
-            digits /= 10;
-            --decimals;
-        }
-        static constexpr double divisors[] = { 1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10 };
-        if (digits == 0 || decimals > 10)
-            return 0;
-        value = static_cast<double>(digits) / divisors[decimals];
-        // Below 1e-3 a float's rounding can reach the seventh digit; there the general route is
-        // taken.
-        if (value < 1e-3 || value >= 1e6)
-            return 0;
+        char16_t text[40];
+        std::size_t length = 0;
         if (negative)
-            value = -value;
-        return WriteDecimal(digits, decimals, negative, out);
+            text[length++] = u'-';
+        if (first == point)
+            text[length++] = u'0'; // ".5" is written "0.5"
+        for (std::size_t k = first; k < fractionEnd; ++k)
+            text[length++] = word[k];
+        out.assign(text, length);
+    }
+
+    // The common word, read in one pass: the address, an optional sign, digits with at most one
+    // point, then a character that ends the expression or the end of the block. Gives the value,
+    // text, DecimalPointSeen and position the general route gives; returns false, having changed
+    // nothing, for any other word.
+    bool ReadPlainWord(InterpreterState& st)
+    {
+        const std::size_t size = st.BlockText.size();
+        if (st.ScanPos < 0 || static_cast<std::size_t>(st.ScanPos) > size)
+            return false;
+        const char16_t* const word = st.BlockText.data();
+        std::size_t i = static_cast<std::size_t>(st.ScanPos); // the character after the address
+        bool negative = false;
+        if (i < size && (word[i] == u'-' || word[i] == u'+')) {
+            // A sign before anything but a digit or a point is an operator the general route reads.
+            if (i + 1 == size || !(IsDigit(word[i + 1]) || word[i + 1] == u'.'))
+                return false;
+            negative = word[i] == u'-';
+            ++i;
+        } else if (i < size && word[i] >= u'A' && word[i] <= u'Z') {
+            return false; // a statement or variable word
+        }
+        const std::size_t number = i;
+        std::size_t point = 0;
+        bool pointSeen = false;
+        std::uint64_t digits = 0; // meaningful only while there are few significant digits
+        int significant = 0;
+        for (; i < size; ++i) {
+            const char16_t c = word[i];
+            if (IsDigit(c)) {
+                significant += significant > 0 || c != u'0';
+                digits = digits * 10 + static_cast<std::uint64_t>(c - u'0');
+            } else if (c == u'.' && !pointSeen) {
+                point = i;
+                pointSeen = true;
+            } else {
+                break;
+            }
+        }
+        if (i < size && !EndsExpression(word[i]))
+            return false;
+        if (!pointSeen)
+            point = i;
+        st.DecimalPointSeen = pointSeen;
+        st.ScanPos = static_cast<int>(i);
+
+        // A decimal of at most six significant digits between 1e-3 and 1e6 comes back from a
+        // 32-bit float and its seven-digit text unchanged, so its text and value follow from its
+        // digits. Trailing zeros of the fraction leave the quotient as it is: both divisions are of
+        // exact numbers, rounded once.
+        static constexpr double divisors[] = { 1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10 };
+        const std::size_t decimals = pointSeen ? i - point - 1 : 0;
+        if (significant <= 6 && digits != 0 && decimals <= 10) {
+            const double value = static_cast<double>(digits) / divisors[decimals];
+            // Below 1e-3 a float's rounding can reach the seventh digit; there the float route is
+            // taken.
+            if (value >= 1e-3 && value < 1e6) {
+                st.WordNumber = negative ? -value : value;
+                SetShortText(st.WordText, word, number, point, i, negative);
+                return true;
+            }
+        }
+        // Any other single operand (zero, many digits, very small or large) goes through the
+        // 32-bit float and its text, as the general route does. A zero operand is passed over.
+        const double value = NumericValue(std::u16string_view(word + number, i - number));
+        float accumulator = 0;
+        if (value != 0)
+            accumulator = static_cast<float>(negative ? 0 - value : value);
+        SetWordFromAccumulator(st, accumulator);
+        return true;
     }
 
 } // namespace
@@ -91,6 +174,9 @@ namespace {
 void ReadWordValue(Interpreter& in)
 {
     auto& st = in.st;
+    if (ReadPlainWord(st))
+        return;
+
     const std::u16string& text = st.BlockText;
     const int length = static_cast<int>(text.size());
     auto at = [&](int pos) -> char16_t { return pos >= 1 && pos <= length ? text[pos - 1] : u'\0'; };
@@ -112,12 +198,8 @@ void ReadWordValue(Interpreter& in)
         return;
     }
 
-    // Whether the word is one operand with at most a leading sign: the common case, read
-    // without going through the float text.
-    int operators = 0;
-    bool leadingSign = false;
+    // The general route: an expression of operands and operators, evaluated from left to right.
     int i = st.ScanPos + 1;
-    const int first = i;
     for (;; ++i) {
         if (i > length) {
             st.ScanPos = length + 1;
@@ -128,8 +210,7 @@ void ReadWordValue(Interpreter& in)
             st.DecimalPointSeen = true;
         if (IsOperator(c)) {
             char16_t after = at(i + 1);
-            bool operandFollows
-                = (after >= u'0' && after <= u'9') || after == u'.' || after == u'[' || after == u']';
+            bool operandFollows = IsDigit(after) || after == u'.' || after == u'[' || after == u']';
             if (!operandFollows) {
                 // The expression ends at this operator; the rest of the word up to the next
                 // blank is passed over. The character right after the operator is not looked at.
@@ -139,13 +220,11 @@ void ReadWordValue(Interpreter& in)
                 st.ScanPos = k;
                 break;
             }
-            if (operators++ == 0 && i == first && (c == u'-' || c == u'+'))
-                leadingSign = true;
             Combine(accumulator, pendingOperator, NumericValue(number));
             number.clear();
             pendingOperator = c;
         }
-        if (c < u'*' || (c > u'9' && !IsBracketOrEquals(c))) {
+        if (EndsExpression(c)) {
             st.ScanPos = i;
             break;
         }
@@ -153,20 +232,8 @@ void ReadWordValue(Interpreter& in)
             number += c;
     }
 
-    char valueText[SingleTextCapacity];
-    std::size_t valueLength = 0;
-    if (operators == 0 || (operators == 1 && leadingSign)) {
-        valueLength = ShortDecimal(number, pendingOperator == u'-', valueText, st.WordNumber);
-        if (valueLength > 0)
-            accumulator = static_cast<float>(st.WordNumber);
-    }
-    if (valueLength == 0) {
-        Combine(accumulator, pendingOperator, NumericValue(number));
-        valueLength = SingleTextAndValue(accumulator, st.WordNumber, valueText);
-    }
-    st.WordText.assign(valueText, valueText + valueLength);
-    if (accumulator == 0)
-        st.DecimalPointSeen = true;
+    Combine(accumulator, pendingOperator, NumericValue(number));
+    SetWordFromAccumulator(st, accumulator);
     st.ScanPos -= 1;
 }
 

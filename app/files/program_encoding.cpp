@@ -41,12 +41,6 @@ namespace {
         return text.size();
     }
 
-    struct LineEndCounts {
-        std::size_t crLf = 0;
-        std::size_t lf = 0; // without a CR before it
-        std::size_t cr = 0; // without an LF after it
-    };
-
     LineEndCounts CountLineEnds(std::string_view bytes)
     {
         // CR and LF bytes are always line ends: neither is part of a multibyte character.
@@ -131,33 +125,67 @@ namespace {
 
 } // namespace
 
+namespace {
+
+    // Valid UTF-8 straight into the editor's text, in the one pass the checker decodes with.
+    bool DecodeUtf8File(std::string_view body, LoadedProgram& program, LineEndCounts& counts)
+    {
+        QString& text = program.text;
+        const auto resize = [&text](std::size_t units, std::size_t keep) {
+            // Reserved first: a QString grown by resize alone takes up to twice its size.
+            const auto size = static_cast<qsizetype>(units);
+            if (size > text.capacity()) {
+                text.resize(static_cast<qsizetype>(keep));
+                text.reserve(size);
+            }
+            text.resize(size);
+            return reinterpret_cast<char16_t*>(text.data());
+        };
+        std::size_t length = 0;
+        if (!DecodeUtf8WithCrLf(body, resize, length, counts)) {
+            text = QString();
+            return false;
+        }
+        text.resize(static_cast<qsizetype>(length));
+        return true;
+    }
+
+} // namespace
+
 LoadedProgram DecodeProgramFile(const QByteArray& bytes, qsizetype pieceSize)
 {
     LoadedProgram program;
     ProgramFileFormat& format = program.format;
-    const auto piece = static_cast<std::size_t>(std::max<qsizetype>(pieceSize, 1));
-    std::string_view body(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    const bool utf8 = IsValidUtf8(body);
-    format.encoding = utf8 ? TextEncoding::Utf8 : TextEncoding::Cp932;
-    if (utf8 && body.starts_with(byteOrderMark)) {
-        format.byteOrderMark = true;
-        body.remove_prefix(byteOrderMark.size());
+    const std::string_view all(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const bool byteOrderMarkFirst = all.starts_with(byteOrderMark);
+    LineEndCounts counts;
+    if (DecodeUtf8File(all.substr(byteOrderMarkFirst ? byteOrderMark.size() : 0), program, counts)) {
+        format.encoding = TextEncoding::Utf8;
+        format.byteOrderMark = byteOrderMarkFirst;
+        format.lineEnd = MostFrequent(counts);
+        // Valid UTF-8 always reads back as the same bytes; only mixed line ends would not.
+        if ((counts.crLf > 0) + (counts.lf > 0) + (counts.cr > 0) > 1) {
+            format.originalBytes = bytes;
+            format.textDigest = TextDigest(program.text);
+        }
+        return program;
     }
-    const LineEndCounts counts = CountLineEnds(body);
+
+    format.encoding = TextEncoding::Cp932;
+    const auto piece = static_cast<std::size_t>(std::max<qsizetype>(pieceSize, 1));
+    counts = CountLineEnds(all);
     format.lineEnd = MostFrequent(counts);
     const int kinds = (counts.crLf > 0) + (counts.lf > 0) + (counts.cr > 0);
-    // Valid UTF-8 always reads back as the same bytes; CP932 is checked piece by piece below.
+    // CP932 is checked piece by piece below.
     bool reproducible = kinds <= 1;
 
     // No byte gives more than one UTF-16 unit, and each lone LF or CR gains one.
-    program.text.reserve(static_cast<qsizetype>(body.size() + counts.lf + counts.cr));
-    for (std::size_t from = 0; from < body.size();) {
-        const std::size_t end = ByteBoundary(body, from, piece);
-        const std::string_view bytesOfPiece = body.substr(from, end - from);
+    program.text.reserve(static_cast<qsizetype>(all.size() + counts.lf + counts.cr));
+    for (std::size_t from = 0; from < all.size();) {
+        const std::size_t end = ByteBoundary(all, from, piece);
+        const std::string_view bytesOfPiece = all.substr(from, end - from);
         std::u16string raw;
-        if (utf8) {
-            raw = FromUtf8(bytesOfPiece);
-        } else if (reproducible && HasHighBytes(bytesOfPiece)) {
+        if (reproducible && HasHighBytes(bytesOfPiece)) {
             // ASCII bytes always come back as they were; only pieces with other bytes are checked.
             Cp932RoundTrip decoded = DecodeCp932WithRoundTrip(bytesOfPiece);
             raw = std::move(decoded.text);

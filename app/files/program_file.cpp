@@ -3,15 +3,13 @@
 #include "app/files/file_texts.h"
 
 #include "base/atomic_file.h"
+#include "base/whole_file.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <new>
 
@@ -107,26 +105,12 @@ QString FileMessage(const QString& path, std::string_view description)
 BytesRead ReadAllBytes(QIODevice& device, qint64 expectedSize, qint64 limit)
 {
     QByteArray bytes;
-    // One byte more than expected, so the end shows without growing the buffer; a file that grew
-    // meanwhile (or reports no size, as /proc files do) is read on in larger steps.
-    bytes.resize(std::clamp<qint64>(expectedSize, 0, limit) + 1);
-    qint64 filled = 0;
-    for (;;) {
-        if (filled == bytes.size()) {
-            if (filled > limit)
-                return { BytesRead::TooLarge, {} };
-            bytes.resize(std::min(filled * 2, limit + 1));
-        }
-        const qint64 count = device.read(bytes.data() + filled, bytes.size() - filled);
-        if (count < 0)
-            return { BytesRead::Failed, {} };
-        if (count == 0)
-            break;
-        filled += count;
-    }
-    if (filled > limit)
+    const ReadEnd end = ReadToEnd(
+        bytes, expectedSize, limit, [&device](char* into, qint64 most) { return device.read(into, most); });
+    if (end == ReadEnd::Failed)
+        return { BytesRead::Failed, {} };
+    if (end == ReadEnd::TooLarge)
         return { BytesRead::TooLarge, {} };
-    bytes.resize(filled);
     return { BytesRead::Complete, std::move(bytes) };
 }
 
@@ -134,34 +118,28 @@ ProgramRead ReadProgramFile(const QString& path)
 {
     if (path.isEmpty())
         return ReadFailure(path, trazor_texts::FileNotFound);
-    // Opened without blocking, so that a named pipe does not wait for a writer, and checked through
-    // the open descriptor, so that what is read is what was checked.
-    const int descriptor
-        = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (descriptor < 0)
-        return ReadFailure(path, OpenFailure(errno));
-    struct stat status { };
-    std::string_view refusal;
-    if (::fstat(descriptor, &status) != 0)
-        refusal = trazor_texts::CannotOpen;
-    else if (S_ISDIR(status.st_mode))
-        refusal = trazor_texts::IsFolder;
-    else if (!S_ISREG(status.st_mode))
-        refusal = trazor_texts::NotRegularFile; // reading a device or a pipe to its end may never end
-    else if (status.st_size > maxProgramFileBytes)
-        refusal = trazor_texts::TooLarge;
+    const OpenedFile opened = OpenRegularFile(QFile::encodeName(path).constData(), maxProgramFileBytes);
+    switch (opened.status) {
+    case OpenedFile::Open:
+        break;
+    case OpenedFile::OpenFailed:
+        return ReadFailure(path, OpenFailure(opened.error));
+    case OpenedFile::Folder:
+        return ReadFailure(path, trazor_texts::IsFolder);
+    case OpenedFile::NotRegular:
+        return ReadFailure(path, trazor_texts::NotRegularFile);
+    case OpenedFile::TooLarge:
+        return ReadFailure(path, trazor_texts::TooLarge);
+    }
     QFile file;
-    if (refusal.empty()
-        && !file.open(descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
-        refusal = trazor_texts::CannotOpen;
-    if (!refusal.empty()) {
-        if (!file.isOpen())
-            ::close(descriptor);
-        return ReadFailure(path, refusal);
+    if (!file.open(
+            opened.descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(opened.descriptor);
+        return ReadFailure(path, trazor_texts::CannotOpen);
     }
 
     try {
-        BytesRead read = ReadAllBytes(file, status.st_size);
+        BytesRead read = ReadAllBytes(file, opened.size);
         file.close();
         if (read.status == BytesRead::Failed)
             return ReadFailure(path, trazor_texts::ReadFailedPartWay);

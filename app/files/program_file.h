@@ -5,6 +5,8 @@
 
 #include "app/files/program_encoding.h"
 
+#include "base/whole_file.h"
+
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
@@ -15,8 +17,8 @@
 
 namespace trazor {
 
-// Files beyond this size are refused rather than read: the editor could not hold their text.
-constexpr qint64 maxProgramFileBytes = qint64 { 1 } << 30;
+// Files beyond this size are refused rather than read (see base/whole_file.h).
+constexpr qint64 maxProgramFileBytes = MaxProgramFileBytes;
 
 struct ProgramRead {
     std::optional<LoadedProgram> program; // nothing when the file could not be read

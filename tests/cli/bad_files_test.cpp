@@ -11,6 +11,7 @@
 #include <random>
 #include <string>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -98,6 +99,14 @@ TEST_F(BadFiles, UnreadableInputGivesStatusTwo)
     Outcome missing = RunChecker((dir / "gone.MIN").string());
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.output.find("cannot be read"), std::string::npos);
+    // A named pipe would wait for a writer and a device might never end: neither is read.
+    const std::string pipe = (dir / "PIPE").string();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& path : { pipe, std::string("/dev/zero") }) {
+        Outcome refused = RunChecker(path);
+        EXPECT_EQ(refused.status, 2) << path;
+        EXPECT_NE(refused.output.find("not a regular file"), std::string::npos) << refused.output;
+    }
 }
 
 // A file the user may not read. Root reads anything, so when the tests run as root the checker

@@ -65,6 +65,20 @@ namespace {
             "\"cz\":50,\"time\":0.22500001,\"stop\":2,\"msg\":null}\n");
     }
 
+    TEST(CheckRun, LinesCountLoneLineFeedsInsideBlocks)
+    {
+        // A host's text may hold lone LFs (a decoded file never does): they are inside a block and
+        // still begin lines. "X-300." raises a limit message in the last block.
+        CheckResult r = Check("G0 X1.\nG0 X2.\r\nG0 X3.\r\n\nG0 X4.\r\nG50 X-300.\nM02\r\n");
+        ASSERT_EQ(r.trace.size(), 4U);
+        const int lines[] = { 1, 3, 4, 6 };
+        for (std::size_t k = 0; k < 4; ++k)
+            EXPECT_EQ(r.trace[k].line, lines[k]) << k;
+        ASSERT_EQ(r.messages.size(), 1U);
+        EXPECT_EQ(r.messages[0].line, 6);
+        EXPECT_EQ(r.messages[0].block, "G50 X-300.\nM02");
+    }
+
     TEST(CheckRun, FanucMessagesInTheTrace)
     {
         CheckResult r = Check("G0 X20 Z-3.\r\n", true);

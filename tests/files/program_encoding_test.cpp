@@ -62,6 +62,41 @@ namespace {
         }
     }
 
+    TEST(ProgramEncoding, LongFilesKeepTheirFormat)
+    {
+        // Long enough for the decoder's runs of plain ASCII; the byte that decides comes last.
+        QByteArray lf;
+        for (int i = 0; i < 5000; ++i)
+            lf += "G1 X12.5 Z-3.\n";
+        const QByteArray crLf = QByteArray(lf).replace("\n", "\r\n");
+        struct Case {
+            QByteArray bytes;
+            TextEncoding encoding;
+            LineEnd lineEnd;
+            bool keepsOriginal;
+            const char16_t* end; // how the text ends
+        };
+        const Case cases[] = {
+            { lf, TextEncoding::Utf8, LineEnd::Lf, false, u"Z-3.\r\n" },
+            { lf + "(\x8D\x48)\n", TextEncoding::Cp932, LineEnd::Lf, false, u"Z-3.\r\n(工)\r\n" },
+            { crLf + "M30\r", TextEncoding::Utf8, LineEnd::CrLf, true, u"Z-3.\r\nM30\r\n" },
+            { crLf + "(\xE5\xB7\xA5)\xFF", TextEncoding::Cp932, LineEnd::CrLf, true, u")\uFFFD" },
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.bytes.right(12).toHex().constData());
+            const LoadedProgram program = DecodeProgramFile(c.bytes);
+            EXPECT_EQ(program.format.encoding, c.encoding);
+            EXPECT_EQ(program.format.lineEnd, c.lineEnd);
+            EXPECT_EQ(!program.format.originalBytes.isEmpty(), c.keepsOriginal);
+            EXPECT_EQ(program.text,
+                Text(DecodeProgram(std::string_view(c.bytes.constData(), c.bytes.size())).text));
+            EXPECT_TRUE(program.text.endsWith(QString::fromUtf16(c.end)));
+            if (!c.keepsOriginal) {
+                EXPECT_EQ(Encoded(program.text, program.format), c.bytes);
+            }
+        }
+    }
+
     TEST(ProgramEncoding, PiecesOfTheTextAreWrittenAsTheWhole)
     {
         // Pieces end between CR and LF and inside a surrogate pair; the editor's line ends vary.
