@@ -53,11 +53,7 @@ void MoveIndex::Clear()
     RestartLines();
 }
 
-void MoveIndex::RestartLines()
-{
-    lines_.Restart();
-    lineBlockStart_ = -1;
-}
+void MoveIndex::RestartLines() { lines_.Restart(); }
 
 std::size_t MoveIndex::MemoryBytes() const
 {
@@ -87,13 +83,9 @@ void MoveIndex::StartAt(double z, double r)
 
 int MoveIndex::LineOfBlock(Interpreter& in)
 {
-    // A block may draw many moves (the legs of a cycle): its line is counted once.
-    const std::int32_t start = in.st.LoadedBlockStart;
-    if (start != lineBlockStart_) {
-        lineOfBlock_ = lines_.LineOf(in.host.EditorText(), start);
-        lineBlockStart_ = start;
-    }
-    return lineOfBlock_;
+    // A block may draw many moves (the legs of a cycle): its line is found once, and carried on
+    // from the block before when it follows it.
+    return lines_.LineOf(in.host.EditorText(), in.st);
 }
 
 void MoveIndex::AddStraight(

@@ -111,9 +111,7 @@ private:
     std::size_t chunksUsedLastRun_ = 0;
     double lastZ_ = 0; // end of the chain
     double lastR_ = 0;
-    LineCounter lines_;
-    std::int32_t lineBlockStart_ = -1; // block whose line is in lineOfBlock_
-    int lineOfBlock_ = 0;
+    BlockLines lines_;
 };
 
 // The recording calls of the motion routines: nothing when the interpreter keeps no index.

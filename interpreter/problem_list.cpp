@@ -96,7 +96,7 @@ namespace {
     }
 }
 
-void ProblemCollector::NoteBlock(const InterpreterState& state)
+void BlockLines::Note(const InterpreterState& state)
 {
     if (state.LoadedBlockStart == last_.start && state.BlockEndPos == last_.end)
         return; // the same block again
@@ -108,17 +108,11 @@ void ProblemCollector::NoteBlock(const InterpreterState& state)
     last_ = { state.LoadedBlockStart, state.BlockEndPos, state.BlockInnerLineFeeds, line };
 }
 
-int ProblemCollector::LineOfLast(std::u16string_view text)
+int BlockLines::LineOfNoted(std::u16string_view text)
 {
     if (last_.line == 0)
         last_.line = lines_.LineOf(text, last_.start);
     return last_.line;
-}
-
-int ProblemCollector::BlockLine(std::u16string_view text, const InterpreterState& state)
-{
-    NoteBlock(state);
-    return LineOfLast(text);
 }
 
 void ProblemCollector::AfterBlock(std::u16string_view text, const InterpreterState& state)
@@ -129,13 +123,13 @@ void ProblemCollector::AfterBlock(std::u16string_view text, const InterpreterSta
     std::u16string_view block = state.BlockText;
     while (!block.empty() && (block.front() == u'\n' || block.front() == u'\r'))
         block.remove_prefix(1);
-    Take(LineOfLast(text), block);
+    Take(lines_.LineOfNoted(text), block);
 }
 
 void ProblemCollector::Finish(std::u16string_view text)
 {
     if (!pending_.empty())
-        Take(LineOfLast(text), BlockAt(text, last_.start));
+        Take(lines_.LineOfNoted(text), BlockAt(text, lines_.NotedStart()));
 }
 
 void ProblemCollector::Take(int line, std::u16string_view block)

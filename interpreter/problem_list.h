@@ -62,6 +62,42 @@ struct TextSpan {
 };
 std::optional<TextSpan> LineSpan(std::u16string_view text, int line);
 
+// The lines of the blocks of a run, block after block. A block taken right after the one noted
+// before (at the line feed after its CR) lies that block's lone line feeds and one line further
+// on, as TakeBlock found them; only the first block, or one taken elsewhere, is counted in the
+// text. A block asked about again costs two comparisons.
+class BlockLines {
+public:
+    // Notes the block loaded in `state`, and its line when it follows from the block before.
+    void Note(const InterpreterState& state);
+    // The line of the block noted last.
+    int LineOfNoted(std::u16string_view text);
+    // The line of the block loaded in `state`.
+    int LineOf(std::u16string_view text, const InterpreterState& state)
+    {
+        Note(state);
+        return LineOfNoted(text);
+    }
+    // Where the block noted last begins (1-based, as LoadedBlockStart), 0 before any.
+    std::int32_t NotedStart() const { return last_.start; }
+    // Counts lines from the top again: the text may have changed since the last block.
+    void Restart()
+    {
+        lines_.Restart();
+        last_ = {};
+    }
+
+private:
+    struct NotedBlock {
+        std::int32_t start = 0;
+        std::int32_t end = 0; // its CR LF, 0 when it has none
+        int innerLineFeeds = 0; // its lone LFs past its first character
+        int line = 0; // 0 until known
+    };
+    LineCounter lines_;
+    NotedBlock last_; // the block noted (or asked about) last
+};
+
 // Collects the messages of a run: they wait until the block that wrote them is done and then
 // take its line and text. A block that wrote nothing costs a few comparisons: its line is carried
 // on from the block before, so the text is not read again for it.
@@ -75,7 +111,7 @@ public:
     bool HasPending() const { return !pending_.empty(); }
     // A block without messages is done: where it began is noted, and its line when it follows
     // from the block before.
-    void NoteBlock(const InterpreterState& state);
+    void NoteBlock(const InterpreterState& state) { lines_.Note(state); }
     // The block loaded in `state` is done: its messages take its line and text.
     void AfterBlock(std::u16string_view text, const InterpreterState& state);
     // Messages written after the last block (the run's own end message) go to that block.
@@ -83,15 +119,12 @@ public:
     // Forgets every message and the line count (the text may have changed).
     void Clear();
     // Counts lines from the top again: the text may have changed since the last block.
-    void RestartLines()
+    void RestartLines() { lines_.Restart(); }
+    // The line of the block loaded in `state` (see BlockLines).
+    int BlockLine(std::u16string_view text, const InterpreterState& state)
     {
-        lines_.Restart();
-        last_ = {};
+        return lines_.LineOf(text, state);
     }
-    // The line of the block loaded in `state`. A block taken right after the one noted before
-    // (at the line feed after its CR) lies that block's lone line feeds and one line further on, as
-    // TakeBlock found them; only the first block, or one taken elsewhere, is counted in `text`.
-    int BlockLine(std::u16string_view text, const InterpreterState& state);
     // The last message waiting for its block, or null.
     const std::string* LastPending() const { return pending_.empty() ? nullptr : &pending_.back(); }
 
@@ -100,17 +133,8 @@ public:
 private:
     void Take(int line, std::u16string_view block);
 
-    struct NotedBlock {
-        std::int32_t start = 0;
-        std::int32_t end = 0; // its CR LF, 0 when it has none
-        int innerLineFeeds = 0; // its lone LFs past its first character
-        int line = 0; // 0 until known
-    };
-    int LineOfLast(std::u16string_view text);
-
     std::vector<std::string> pending_;
-    LineCounter lines_;
-    NotedBlock last_; // the block done (or asked about) last
+    BlockLines lines_;
 };
 
 } // namespace trazor
